@@ -1,0 +1,72 @@
+#include "zanthermal.h"
+#include "ui_zanthermal.h"
+
+#include "currentsettings.h"
+#include "imagesys.h"
+#include "ondavi.h"
+#include "setting.h"
+#include "ttabwidget.h"
+
+#include <QDir>
+#include <QIcon>
+#include <QTranslator>
+
+ZanThermal::ZanThermal(QWidget *parent)
+    : QMainWindow(parent)
+    , ui(new Ui::ZanThermal)
+    , translator(nullptr)
+    , currentPageIndex(0)
+    , suppressPageNotify(false)
+{
+    initCurrentSettings(this);
+
+    ui->setupUi(this);
+    setWindowTitle(QStringLiteral("VELK Thermal Camera PC Software v") + QStringLiteral("1.1.11"));
+#ifndef Q_OS_WIN
+    // Windows takes the icon from the executable's resource; elsewhere the
+    // window has to be told.
+    setWindowIcon(QIcon(QStringLiteral(":/app/velk.png")));
+#endif
+
+    const QString userFolder = albumFolderPath();
+    if (!QDir(userFolder).exists())
+        QDir().mkpath(userFolder);
+
+    ui->ZanMenuWidget->setCurrentIndex(0);
+
+    connect(ui->ZanMenu, &tTabwidget::selectTabIndex, this, &ZanThermal::onTabSelected,
+            Qt::DirectConnection);
+    connect(ui->page_4, &Setting::SignalsChangeConfig, this, &ZanThermal::onConfigChanged);
+    connect(ui->page_1, &ImageSys::imageSysAnalysis, this, &ZanThermal::OpenUpdateImage);
+}
+
+ZanThermal::~ZanThermal()
+{
+    delete ui;
+}
+
+void ZanThermal::OpenUpdateImage(QString, QString)
+{
+}
+
+void ZanThermal::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+}
+
+void ZanThermal::onTabSelected(int index)
+{
+    ui->ZanMenuWidget->setCurrentIndex(index);
+    if (suppressPageNotify)
+        suppressPageNotify = false;
+    else
+        ui->page_1->CurrentIndex(index);
+    currentPageIndex = index;
+}
+
+void ZanThermal::onConfigChanged(qint8 configType)
+{
+    if (configType != 1 && configType != 2 && configType != 3)
+        return;
+    emit loadConfigAnalysisSignals(quint8(configType));
+}

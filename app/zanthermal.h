@@ -1,0 +1,43 @@
+#ifndef ZANTHERMAL_H
+#define ZANTHERMAL_H
+
+#include <QMainWindow>
+#include <QString>
+
+class QTranslator;
+namespace Ui {
+class ZanThermal;
+}
+
+// The single top-level window: tab bar above a stack of four pages
+// (0 archive, 1 live view, 2 analysis host, 3 settings).
+class ZanThermal : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit ZanThermal(QWidget *parent = nullptr);
+    ~ZanThermal() override;
+
+signals:
+    void USBStrongDiskSingnal(qint8 type, QString deviceType);
+    void loadConfigAnalysisSignals(quint8 configType);
+
+private slots:
+    void OpenUpdateImage(QString t, QString devType);
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    void onTabSelected(int index);
+    void onConfigChanged(qint8 configType);
+
+    Ui::ZanThermal *ui;
+    QTranslator *translator;
+    int currentPageIndex;
+    bool suppressPageNotify;
+    QString pendingDeviceType;
+};
+
+#endif // ZANTHERMAL_H

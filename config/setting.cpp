@@ -1,0 +1,8 @@
+#include "setting.h"
+
+Setting::Setting(QWidget *parent)
+    : QWidget(parent)
+{
+}
+
+Setting::~Setting() = default;

@@ -1,0 +1,41 @@
+#ifndef TESTSUPPORT_H
+#define TESTSUPPORT_H
+
+#include <QApplication>
+#include <QString>
+#include <QtTest>
+#include <functional>
+
+namespace TestSupport {
+
+// Gives the test process a fresh HOME (Documents, settings and album live
+// there) and the offscreen platform, before the application object exists.
+// Returns the temporary HOME.
+QString prepareEnvironment();
+
+// Answers the next modal dialog or message box: calls answer() with it as
+// soon as it is the active modal widget. Fails the test if none comes
+// within timeoutMs.
+void answerNextModal(std::function<void(QWidget *)> answer, int timeoutMs = 5000);
+
+// Clicks the button with the given text in the next QMessageBox.
+void clickInNextMessageBox(const QString &buttonText, int timeoutMs = 5000);
+
+// Settings and album paths below the test's HOME.
+QString documentsPath();
+
+} // namespace TestSupport
+
+// Like QTEST_MAIN, with a private HOME per test process.
+#define VELK_TEST_MAIN(TestObject)                                   \
+    int main(int argc, char *argv[])                                 \
+    {                                                                \
+        TestSupport::prepareEnvironment();                           \
+        QApplication app(argc, argv);                                \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                     \
+        TestObject tc;                                               \
+        QTEST_SET_MAIN_SOURCE_PATH                                   \
+        return QTest::qExec(&tc, argc, argv);                        \
+    }
+
+#endif // TESTSUPPORT_H

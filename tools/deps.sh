@@ -1,0 +1,26 @@
+# Sourced by ./run and ./test: installs the Debian packages the build and
+# the tests need, only those that are missing.
+VELK_PACKAGES="cmake make g++ pkg-config
+qtbase5-dev qtmultimedia5-dev qttools5-dev qttools5-dev-tools
+libqt5multimedia5-plugins libqt5svg5
+libopencv-core-dev libopencv-imgproc-dev libopencv-videoio-dev"
+
+velk_install_packages() {
+    local missing=()
+    local pkg
+    for pkg in $VELK_PACKAGES "$@"; do
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "ok installed" || missing+=("$pkg")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get update -qq || return 1
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+velk_build() {
+    local build_dir="$1"
+    cmake -S "$VELK_ROOT" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null || return 1
+    cmake --build "$build_dir" --parallel "$(nproc)"
+}
