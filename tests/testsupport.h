@@ -1,7 +1,7 @@
 #ifndef TESTSUPPORT_H
 #define TESTSUPPORT_H
 
-#include <QApplication>
+#include <QtWidgets>
 #include <QString>
 #include <QtTest>
 #include <functional>

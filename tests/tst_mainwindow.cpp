@@ -1,0 +1,148 @@
+#include "testsupport.h"
+
+#include "currentsettings.h"
+#include "setting.h"
+#include "ttabwidget.h"
+#include "zanthermal.h"
+
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private:
+    QString documents() const { return TestSupport::documentsPath(); }
+    QString iniPath() const { return documents() + "/VELKThermal/SystemCON/IniFormat.ini"; }
+
+private slots:
+    void firstStart()
+    {
+        QVERIFY(!QFile::exists(iniPath()));
+        ZanThermal window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.windowTitle(), QString("VELK Thermal Camera PC Software v1.1.11"));
+        QCOMPARE(window.size(), QSize(1280, 800));
+        QVERIFY(QFileInfo(documents() + "/VELKThermal/Users Files").isDir());
+        auto *stack = window.findChild<QStackedWidget *>("ZanMenuWidget");
+        QCOMPARE(stack->currentIndex(), 0);
+        QCOMPARE(stack->currentWidget()->objectName(), QString("page_1"));
+        QTRY_VERIFY(QFile::exists(iniPath()));
+        QFile ini(iniPath());
+        QVERIFY(ini.open(QIODevice::ReadOnly));
+        QVERIFY(ini.readAll().contains("UnitTemp=\\x2103"));
+    }
+
+    void pagesAtFixedIndices()
+    {
+        ZanThermal window;
+        auto *stack = window.findChild<QStackedWidget *>("ZanMenuWidget");
+        QCOMPARE(stack->count(), 4);
+        QCOMPARE(QString(stack->widget(0)->metaObject()->className()), QString("ImageSys"));
+        QCOMPARE(QString(stack->widget(1)->metaObject()->className()), QString("Ondavi"));
+        QCOMPARE(stack->widget(2)->objectName(), QString("page_3"));
+        QCOMPARE(QString(stack->widget(3)->metaObject()->className()), QString("Setting"));
+        QVERIFY(window.findChild<QVBoxLayout *>("xxxxx"));
+    }
+
+    void tabsSwitchPages_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("page");
+        QTest::newRow("live view") << "Ondavi" << 1;
+        QTest::newRow("analysis") << "analyse" << 2;
+        QTest::newRow("settings") << "Setting" << 3;
+        QTest::newRow("archive") << "Archives" << 0;
+    }
+
+    void tabsSwitchPages()
+    {
+        QFETCH(QString, button);
+        QFETCH(int, page);
+        ZanThermal window;
+        window.show();
+        auto *stack = window.findChild<QStackedWidget *>("ZanMenuWidget");
+        auto *bar = window.findChild<tTabwidget *>("ZanMenu");
+        if (page == 0)
+            bar->selectTabwidget(2);
+        QTest::mouseClick(bar->findChild<QPushButton *>(button), Qt::LeftButton);
+        // The switch is a direct call: done when the click returns.
+        QCOMPARE(stack->currentIndex(), page);
+        QTest::mouseClick(bar->findChild<QPushButton *>(button), Qt::LeftButton);
+        QCOMPARE(stack->currentIndex(), page);
+    }
+
+    void configChangesRelayed_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<bool>("relayed");
+        QTest::newRow("temperature") << 1 << true;
+        QTest::newRow("distance") << 3 << true;
+        QTest::newRow("zero") << 0 << false;
+        QTest::newRow("four") << 4 << false;
+        QTest::newRow("negative") << -1 << false;
+    }
+
+    void configChangesRelayed()
+    {
+        QFETCH(int, code);
+        QFETCH(bool, relayed);
+        ZanThermal window;
+        QSignalSpy spy(&window, &ZanThermal::loadConfigAnalysisSignals);
+        auto *setting = window.findChild<Setting *>("page_4");
+        emit setting->SignalsChangeConfig(qint8(code));
+        QCOMPARE(spy.count(), relayed ? 1 : 0);
+        if (relayed)
+            QCOMPARE(spy.at(0).at(0).value<quint8>(), quint8(code));
+    }
+
+    void tabBarKeepsHeightOnResize()
+    {
+        ZanThermal window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        for (const QSize size : {QSize(1600, 1000), QSize(900, 600)}) {
+            window.resize(size);
+            QTRY_COMPARE(window.size(), size);
+            QTRY_COMPARE(window.findChild<tTabwidget *>("ZanMenu")->height(), 51);
+        }
+    }
+
+    void garbageSettingsFileDoesNotStopStart()
+    {
+        QDir().mkpath(QFileInfo(iniPath()).path());
+        QFile ini(iniPath());
+        QVERIFY(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ini.write(QByteArray("\x00\x01\x02\xff[setting\nlanguage", 20));
+        ini.close();
+        ZanThermal window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(currentLanguage(), QString("English"));
+    }
+
+    void documentsBlockedByAFile()
+    {
+        // A file where the Documents folder should be: nothing can be created
+        // below it, and the window must still open.
+        const QString docs = documents();
+        QVERIFY(QDir(docs).removeRecursively());
+        QFile blocker(docs);
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        {
+            ZanThermal window;
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            QCOMPARE(window.windowTitle(), QString("VELK Thermal Camera PC Software v1.1.11"));
+        }
+        QVERIFY(QFile::remove(docs));
+        QVERIFY(QDir().mkpath(docs));
+    }
+};
+
+VELK_TEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
