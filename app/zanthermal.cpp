@@ -7,6 +7,7 @@
 #include "setting.h"
 #include "ttabwidget.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QIcon>
 #include <QTranslator>
@@ -19,6 +20,8 @@ ZanThermal::ZanThermal(QWidget *parent)
     , suppressPageNotify(false)
 {
     initCurrentSettings(this);
+    // Before the form exists, so every widget is built with translated texts.
+    loadLanguage(currentLanguage());
 
     ui->setupUi(this);
     setWindowTitle(QStringLiteral("VELK Thermal Camera PC Software v") + QStringLiteral("1.1.11"));
@@ -36,6 +39,7 @@ ZanThermal::ZanThermal(QWidget *parent)
 
     connect(ui->ZanMenu, &tTabwidget::selectTabIndex, this, &ZanThermal::onTabSelected,
             Qt::DirectConnection);
+    connect(ui->page_4, &Setting::changeLanguage, this, &ZanThermal::loadLanguage);
     connect(ui->page_4, &Setting::SignalsChangeConfig, this, &ZanThermal::onConfigChanged);
     connect(ui->page_1, &ImageSys::imageSysAnalysis, this, &ZanThermal::OpenUpdateImage);
 }
@@ -43,6 +47,27 @@ ZanThermal::ZanThermal(QWidget *parent)
 ZanThermal::~ZanThermal()
 {
     delete ui;
+}
+
+QString ZanThermal::languageFile(const QString &language)
+{
+    QString file;
+    if (language.contains(QLatin1String("German")))
+        file = QStringLiteral("Main_de.qm");
+    else if (language.contains(QLatin1String("French")))
+        file = QStringLiteral("Main_fr.qm");
+    else if (language.contains(QLatin1String("Spanish")))
+        file = QStringLiteral("Main_es.qm");
+    else
+        file = QStringLiteral("Main_en.qm");
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/zantranslation/main/") + file;
+}
+
+void ZanThermal::loadLanguage(QString language)
+{
+    translator = new QTranslator(this);
+    translator->load(languageFile(language));
+    QCoreApplication::installTranslator(translator);
 }
 
 void ZanThermal::OpenUpdateImage(QString, QString)
@@ -68,5 +93,7 @@ void ZanThermal::onConfigChanged(qint8 configType)
 {
     if (configType != 1 && configType != 2 && configType != 3)
         return;
+    if (configType == 2)
+        loadLanguage(currentLanguage());
     emit loadConfigAnalysisSignals(quint8(configType));
 }

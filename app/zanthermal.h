@@ -19,6 +19,12 @@ public:
     explicit ZanThermal(QWidget *parent = nullptr);
     ~ZanThermal() override;
 
+    // Installs the translator of the given language value on top of the
+    // earlier ones; a missing file leaves the source texts showing.
+    void loadLanguage(QString language);
+    // Full path of the translation file that loadLanguage picks for a value.
+    static QString languageFile(const QString &language);
+
 signals:
     void USBStrongDiskSingnal(qint8 type, QString deviceType);
     void loadConfigAnalysisSignals(quint8 configType);

@@ -1,0 +1,104 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="zh_CN">
+<context>
+    <name>DynamicLabel</name>
+    <message>
+        <source>MyLabl</source>
+        <translation>Meine Beschriftung</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+</context>
+<context>
+    <name>Setting</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>温度单位</source>
+        <translation>Temperatureinheit</translation>
+    </message>
+    <message>
+        <source>距离单位</source>
+        <translation>Entfernungseinheit</translation>
+    </message>
+    <message>
+        <source>软件手册</source>
+        <translation>Softwarehandbuch</translation>
+    </message>
+    <message>
+        <source>语言(Language)</source>
+        <translation>Sprache(Language)</translation>
+    </message>
+    <message>
+        <source>中文</source>
+        <translation>Chinesisch</translation>
+    </message>
+    <message>
+        <source>PDF模板</source>
+        <translation>PDF-Vorlage</translation>
+    </message>
+    <message>
+        <source>默认相册路径</source>
+        <translation>Standard-Albumordner</translation>
+    </message>
+    <message>
+        <source>默认PDF/Excel路径</source>
+        <translation>Standardordner für PDF/Excel</translation>
+    </message>
+    <message>
+        <source>单位:</source>
+        <translation>Einheit:</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>语言:(重启软件生效!)</source>
+        <translation>Sprache (wird nach einem Neustart der Software wirksam):</translation>
+    </message>
+    <message>
+        <source>选择文件夹</source>
+        <translation>Ordner auswählen</translation>
+    </message>
+    <message>
+        <source>找不到软件手册“%1”。</source>
+        <translation>Das Softwarehandbuch „%1“ wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>无法打开软件手册“%1”，请确认已安装PDF阅读器。</source>
+        <translation>Das Softwarehandbuch „%1“ kann nicht geöffnet werden. Bitte prüfen Sie, ob ein PDF-Betrachter installiert ist.</translation>
+    </message>
+</context>
+<context>
+    <name>tTabwidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>浏览档案</source>
+        <translation>Archiv</translation>
+    </message>
+    <message>
+        <source>实时投屏</source>
+        <translation>Live-Ansicht</translation>
+    </message>
+    <message>
+        <source>照片/影片分析</source>
+        <translation>Foto-/Videoanalyse</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Einstellungen</translation>
+    </message>
+</context>
+</TS>

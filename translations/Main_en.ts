@@ -1,0 +1,104 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="zh_CN">
+<context>
+    <name>DynamicLabel</name>
+    <message>
+        <source>MyLabl</source>
+        <translation>My label</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+</context>
+<context>
+    <name>Setting</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>温度单位</source>
+        <translation>Temperature unit</translation>
+    </message>
+    <message>
+        <source>距离单位</source>
+        <translation>Distance unit</translation>
+    </message>
+    <message>
+        <source>软件手册</source>
+        <translation>Software manual</translation>
+    </message>
+    <message>
+        <source>语言(Language)</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>中文</source>
+        <translation>Chinese</translation>
+    </message>
+    <message>
+        <source>PDF模板</source>
+        <translation>PDF template</translation>
+    </message>
+    <message>
+        <source>默认相册路径</source>
+        <translation>Default album folder</translation>
+    </message>
+    <message>
+        <source>默认PDF/Excel路径</source>
+        <translation>Default PDF/Excel folder</translation>
+    </message>
+    <message>
+        <source>单位:</source>
+        <translation>Unit:</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>语言:(重启软件生效!)</source>
+        <translation>Language (takes effect after restarting the software):</translation>
+    </message>
+    <message>
+        <source>选择文件夹</source>
+        <translation>Select folder</translation>
+    </message>
+    <message>
+        <source>找不到软件手册“%1”。</source>
+        <translation>The software manual “%1” was not found.</translation>
+    </message>
+    <message>
+        <source>无法打开软件手册“%1”，请确认已安装PDF阅读器。</source>
+        <translation>The software manual “%1” cannot be opened. Please make sure that a PDF viewer is installed.</translation>
+    </message>
+</context>
+<context>
+    <name>tTabwidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>浏览档案</source>
+        <translation>Archive</translation>
+    </message>
+    <message>
+        <source>实时投屏</source>
+        <translation>Live View</translation>
+    </message>
+    <message>
+        <source>照片/影片分析</source>
+        <translation>Photo/Video Analysis</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Settings</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,104 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es" sourcelanguage="zh_CN">
+<context>
+    <name>DynamicLabel</name>
+    <message>
+        <source>MyLabl</source>
+        <translation>Mi etiqueta</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+</context>
+<context>
+    <name>Setting</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>温度单位</source>
+        <translation>Unidad de temperatura</translation>
+    </message>
+    <message>
+        <source>距离单位</source>
+        <translation>Unidad de distancia</translation>
+    </message>
+    <message>
+        <source>软件手册</source>
+        <translation>Manual del software</translation>
+    </message>
+    <message>
+        <source>语言(Language)</source>
+        <translation>Idioma(Language)</translation>
+    </message>
+    <message>
+        <source>中文</source>
+        <translation>Chino</translation>
+    </message>
+    <message>
+        <source>PDF模板</source>
+        <translation>Plantilla PDF</translation>
+    </message>
+    <message>
+        <source>默认相册路径</source>
+        <translation>Carpeta de álbum predeterminada</translation>
+    </message>
+    <message>
+        <source>默认PDF/Excel路径</source>
+        <translation>Carpeta PDF/Excel predeterminada</translation>
+    </message>
+    <message>
+        <source>单位:</source>
+        <translation>Unidad:</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>语言:(重启软件生效!)</source>
+        <translation>Idioma (se aplica al reiniciar el software):</translation>
+    </message>
+    <message>
+        <source>选择文件夹</source>
+        <translation>Seleccionar carpeta</translation>
+    </message>
+    <message>
+        <source>找不到软件手册“%1”。</source>
+        <translation>No se encuentra el manual del software «%1».</translation>
+    </message>
+    <message>
+        <source>无法打开软件手册“%1”，请确认已安装PDF阅读器。</source>
+        <translation>No se puede abrir el manual del software «%1». Compruebe que hay un visor de PDF instalado.</translation>
+    </message>
+</context>
+<context>
+    <name>tTabwidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>浏览档案</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>实时投屏</source>
+        <translation>Vista en directo</translation>
+    </message>
+    <message>
+        <source>照片/影片分析</source>
+        <translation>Análisis de foto/vídeo</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Configuración</translation>
+    </message>
+</context>
+</TS>
