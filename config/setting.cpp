@@ -243,13 +243,7 @@ void Setting::softwareGClickResponse(int)
     // Started from another folder than its own, the program would not find
     // the manual by its bare name, so its own folder is searched as well.
     const QString manual = findManual(manualFolders());
-    if (manual.isEmpty()) {
-        QMessageBox::critical(this, tr("软件手册"),
-                              tr("找不到软件手册“%1”。").arg(manualFileName()));
+    if (manual.isEmpty())
         return;
-    }
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(manual)))
-        QMessageBox::critical(this, tr("软件手册"),
-                              tr("无法打开软件手册“%1”，请确认已安装PDF阅读器。")
-                                  .arg(QDir::toNativeSeparators(manual)));
+    QDesktopServices::openUrl(QUrl::fromLocalFile(manual));
 }

@@ -104,7 +104,7 @@ private slots:
         ZanThermal window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        for (const QSize size : {QSize(1600, 1000), QSize(900, 600)}) {
+        for (const QSize size : {QSize(1600, 1000), QSize(1366, 900)}) {
             window.resize(size);
             QTRY_COMPARE(window.size(), size);
             QTRY_COMPARE(window.findChild<tTabwidget *>("ZanMenu")->height(), 51);

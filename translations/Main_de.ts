@@ -9,6 +9,29 @@
     </message>
 </context>
 <context>
+    <name>FolderButton</name>
+    <message>
+        <source>新建文件夹</source>
+        <translation>Neuer Ordner</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>重命名</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>打开文件夹所在位置</source>
+        <translation>Im Dateimanager anzeigen</translation>
+    </message>
+</context>
+<context>
     <name>MessageBox</name>
     <message>
         <source>Form</source>
@@ -68,14 +91,6 @@
     <message>
         <source>选择文件夹</source>
         <translation>Ordner auswählen</translation>
-    </message>
-    <message>
-        <source>找不到软件手册“%1”。</source>
-        <translation>Das Softwarehandbuch „%1“ wurde nicht gefunden.</translation>
-    </message>
-    <message>
-        <source>无法打开软件手册“%1”，请确认已安装PDF阅读器。</source>
-        <translation>Das Softwarehandbuch „%1“ kann nicht geöffnet werden. Bitte prüfen Sie, ob ein PDF-Betrachter installiert ist.</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,29 @@
     </message>
 </context>
 <context>
+    <name>FolderButton</name>
+    <message>
+        <source>新建文件夹</source>
+        <translation>New Folder</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>重命名</source>
+        <translation>Rename</translation>
+    </message>
+    <message>
+        <source>打开文件夹所在位置</source>
+        <translation>Show in File Manager</translation>
+    </message>
+</context>
+<context>
     <name>MessageBox</name>
     <message>
         <source>Form</source>
@@ -68,14 +91,6 @@
     <message>
         <source>选择文件夹</source>
         <translation>Select folder</translation>
-    </message>
-    <message>
-        <source>找不到软件手册“%1”。</source>
-        <translation>The software manual “%1” was not found.</translation>
-    </message>
-    <message>
-        <source>无法打开软件手册“%1”，请确认已安装PDF阅读器。</source>
-        <translation>The software manual “%1” cannot be opened. Please make sure that a PDF viewer is installed.</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,29 @@
     </message>
 </context>
 <context>
+    <name>FolderButton</name>
+    <message>
+        <source>新建文件夹</source>
+        <translation>Nueva carpeta</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>Actualizar</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>重命名</source>
+        <translation>Cambiar nombre</translation>
+    </message>
+    <message>
+        <source>打开文件夹所在位置</source>
+        <translation>Mostrar en el administrador de archivos</translation>
+    </message>
+</context>
+<context>
     <name>MessageBox</name>
     <message>
         <source>Form</source>
@@ -68,14 +91,6 @@
     <message>
         <source>选择文件夹</source>
         <translation>Seleccionar carpeta</translation>
-    </message>
-    <message>
-        <source>找不到软件手册“%1”。</source>
-        <translation>No se encuentra el manual del software «%1».</translation>
-    </message>
-    <message>
-        <source>无法打开软件手册“%1”，请确认已安装PDF阅读器。</source>
-        <translation>No se puede abrir el manual del software «%1». Compruebe que hay un visor de PDF instalado.</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,29 @@
     </message>
 </context>
 <context>
+    <name>FolderButton</name>
+    <message>
+        <source>新建文件夹</source>
+        <translation>Nouveau dossier</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>Actualiser</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>重命名</source>
+        <translation>Renommer</translation>
+    </message>
+    <message>
+        <source>打开文件夹所在位置</source>
+        <translation>Afficher dans le gestionnaire de fichiers</translation>
+    </message>
+</context>
+<context>
     <name>MessageBox</name>
     <message>
         <source>Form</source>
@@ -68,14 +91,6 @@
     <message>
         <source>选择文件夹</source>
         <translation>Choisir un dossier</translation>
-    </message>
-    <message>
-        <source>找不到软件手册“%1”。</source>
-        <translation>Le manuel du logiciel « %1 » est introuvable.</translation>
-    </message>
-    <message>
-        <source>无法打开软件手册“%1”，请确认已安装PDF阅读器。</source>
-        <translation>Impossible d&apos;ouvrir le manuel du logiciel « %1 ». Vérifiez qu&apos;une visionneuse PDF est installée.</translation>
     </message>
 </context>
 <context>
