@@ -56,6 +56,11 @@ Setting::Setting(QWidget *parent)
     connect(ui->tempUnitG, SIGNAL(buttonClicked(int)), this, SLOT(tempUnitGClickResponse(int)));
     connect(ui->softwareG, SIGNAL(buttonClicked(int)), this, SLOT(softwareGClickResponse(int)));
     connect(ui->folderPathG, SIGNAL(buttonClicked(int)), this, SLOT(folderPathGClickResponse(int)));
+    // A push button's text sets its minimum width; a long folder path or a
+    // hand-edited value must not widen the main window past the screen.
+    for (QPushButton *value : {ui->tempUnitV, ui->distenceUnitV, ui->softwareV, ui->languageV,
+                               ui->pdfExcelV, ui->folderPathV, ui->PDFPathV})
+        value->setMinimumWidth(1);
     refreshValues();
 }
 
@@ -69,6 +74,8 @@ void Setting::refreshValues()
     ui->distenceUnitV->setText(currentUnitDistence());
     ui->PDFPathV->setText(currentPdfPath());
     ui->folderPathV->setText(currentFolderPath());
+    ui->PDFPathV->setToolTip(QDir::toNativeSeparators(currentPdfPath()));
+    ui->folderPathV->setToolTip(QDir::toNativeSeparators(currentFolderPath()));
     ui->pdfExcelV->setText(currentPdfExcel());
     ui->tempUnitV->setText(currentUnitTemp());
 
@@ -202,6 +209,7 @@ void Setting::folderPathGClickResponse(int)
     if (path.isEmpty())
         return;
     ui->folderPathV->setText(path);
+    ui->folderPathV->setToolTip(QDir::toNativeSeparators(path));
     setCurrentFolderPath(path);
 }
 
@@ -213,6 +221,7 @@ void Setting::PDFPathGClickResponse(int)
     if (path.isEmpty())
         return;
     ui->PDFPathV->setText(path);
+    ui->PDFPathV->setToolTip(QDir::toNativeSeparators(path));
     setCurrentPdfPath(path);
 }
 

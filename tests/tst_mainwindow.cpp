@@ -124,6 +124,20 @@ private slots:
         QCOMPARE(currentLanguage(), QString("English"));
     }
 
+    void longStoredValuesKeepWindowSize()
+    {
+        QDir().mkpath(QFileInfo(iniPath()).path());
+        QSettings ini(iniPath(), QSettings::IniFormat);
+        ini.setValue("setting/folderPath", "/media/" + QString(300, 'x'));
+        ini.setValue("setting/language", QString(500, 'L'));
+        ini.sync();
+        ZanThermal window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.size(), QSize(1280, 800));
+        QFile::remove(iniPath());
+    }
+
     void documentsBlockedByAFile()
     {
         // A file where the Documents folder should be: nothing can be created
