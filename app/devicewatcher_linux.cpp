@@ -212,6 +212,11 @@ void DeviceWatcherLinux::readUevents()
             }
             break;
         }
+        if (n == 0) {
+            // Only a closed test socket says nothing; stop listening to it.
+            ueventNotifier->setEnabled(false);
+            break;
+        }
         if (fromLength >= sizeof(sockaddr_nl) && from.ss_family == AF_NETLINK
             && reinterpret_cast<const sockaddr_nl *>(&from)->nl_pid != 0)
             continue;  // not from the kernel
