@@ -2,6 +2,8 @@
 #include "ui_zanthermal.h"
 
 #include "currentsettings.h"
+#include "devicechangelogic.h"
+#include "devicewatcher.h"
 #include "imagesys.h"
 #include "ondavi.h"
 #include "setting.h"
@@ -17,6 +19,7 @@ ZanThermal::ZanThermal(QWidget *parent)
     , translator(nullptr)
     , currentPageIndex(0)
     , suppressPageNotify(false)
+    , deviceWatcher(nullptr)
 {
     initCurrentSettings(this);
 
@@ -38,6 +41,15 @@ ZanThermal::ZanThermal(QWidget *parent)
             Qt::DirectConnection);
     connect(ui->page_4, &Setting::SignalsChangeConfig, this, &ZanThermal::onConfigChanged);
     connect(ui->page_1, &ImageSys::imageSysAnalysis, this, &ZanThermal::OpenUpdateImage);
+
+    // Device notices are only recorded where they arrive; the pages react
+    // in a later pass of the event loop.
+    connect(this, &ZanThermal::USBStrongDiskSingnal, this, &ZanThermal::onDeviceEvent,
+            Qt::QueuedConnection);
+    deviceWatcher = DeviceWatcher::create(this);
+    connect(deviceWatcher, &DeviceWatcher::notice, this, &ZanThermal::onDeviceNotice,
+            Qt::DirectConnection);
+    deviceWatcher->start();
 }
 
 ZanThermal::~ZanThermal()
@@ -69,4 +81,43 @@ void ZanThermal::onConfigChanged(qint8 configType)
     if (configType != 1 && configType != 2 && configType != 3)
         return;
     emit loadConfigAnalysisSignals(quint8(configType));
+}
+
+void ZanThermal::onDeviceNotice(const DeviceNotice &notice)
+{
+    const QVector<DeviceEvent> events = DeviceChangeLogic().process(notice, pendingDeviceType);
+    for (const DeviceEvent &event : events)
+        emit USBStrongDiskSingnal(event.code, event.deviceType);
+}
+
+void ZanThermal::onDeviceEvent(qint8 type, QString deviceType)
+{
+    switch (type) {
+    case 1:
+        if (currentPageIndex != 0) {
+            // The tab bar's notice to the archive page is skipped: it gets
+            // folderInit_K41 instead.
+            suppressPageNotify = true;
+            ui->ZanMenu->selectTabwidget(0);
+            ui->ZanMenuWidget->setCurrentIndex(0);
+        }
+        ui->page_1->folderInit_K41(1, deviceType);
+        break;
+    case 2:
+        if (currentPageIndex != 1) {
+            suppressPageNotify = true;
+            ui->ZanMenu->selectTabwidget(1);
+            ui->ZanMenuWidget->setCurrentIndex(1);
+        }
+        ui->page_2->UVCInit_K41(2, deviceType);
+        break;
+    case 3:
+        ui->page_1->folderInit_K41(3, deviceType);
+        break;
+    case 4:
+        ui->page_2->UVCInit_K41(4, deviceType);
+        break;
+    default:
+        break;
+    }
 }

@@ -5,6 +5,8 @@
 #include <QString>
 
 class QTranslator;
+class DeviceWatcher;
+struct DeviceNotice;
 namespace Ui {
 class ZanThermal;
 }
@@ -28,16 +30,23 @@ private slots:
 
 protected:
     void changeEvent(QEvent *event) override;
+#ifdef Q_OS_WIN
+    // Turns WM_DEVICECHANGE into device notices (devicewatcher_win.cpp).
+    bool nativeEvent(const QByteArray &eventType, void *message, long *result) override;
+#endif
 
 private:
     void onTabSelected(int index);
     void onConfigChanged(qint8 configType);
+    void onDeviceNotice(const DeviceNotice &notice);
+    void onDeviceEvent(qint8 type, QString deviceType);
 
     Ui::ZanThermal *ui;
     QTranslator *translator;
     int currentPageIndex;
     bool suppressPageNotify;
     QString pendingDeviceType;
+    DeviceWatcher *deviceWatcher;
 };
 
 #endif // ZANTHERMAL_H

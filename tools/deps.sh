@@ -3,7 +3,8 @@
 VELK_PACKAGES="cmake make g++ pkg-config
 qtbase5-dev qtmultimedia5-dev qttools5-dev qttools5-dev-tools
 libqt5multimedia5-plugins libqt5svg5 fonts-wqy-microhei
-libopencv-core-dev libopencv-imgproc-dev libopencv-videoio-dev"
+libopencv-core-dev libopencv-imgproc-dev libopencv-videoio-dev
+libudev-dev"
 
 velk_install_packages() {
     local missing=()
