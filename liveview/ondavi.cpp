@@ -51,6 +51,8 @@ Ondavi::Ondavi(QWidget *parent)
 
 Ondavi::~Ondavi()
 {
+    // Before the picture goes: the camera still writes into its surface.
+    destroyCamera();
     delete ui;
 }
 
