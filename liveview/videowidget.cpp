@@ -4,6 +4,38 @@
 #include <QPainter>
 #include <QTransform>
 
+namespace {
+
+// The toolkit's conversion has no grey formats; those are copied here.
+// Anything else it cannot convert comes back as a null image: no picture.
+QImage frameToImage(const QVideoFrame &frame)
+{
+    const QVideoFrame::PixelFormat format = frame.pixelFormat();
+    if (format != QVideoFrame::Format_Y8 && format != QVideoFrame::Format_Y16)
+        return frame.image();
+
+    QVideoFrame mapped(frame);
+    if (!mapped.map(QAbstractVideoBuffer::ReadOnly))
+        return QImage();
+    const bool wide = format == QVideoFrame::Format_Y16;
+    const int width = mapped.width();
+    const int height = mapped.height();
+    const int lineBytes = mapped.bytesPerLine();
+    QImage grey;
+    // A short or malformed buffer is not read past its end.
+    if (width > 0 && height > 0 && lineBytes >= width * (wide ? 2 : 1)
+        && qint64(lineBytes) * (height - 1) + width * (wide ? 2 : 1) <= mapped.mappedBytes()) {
+        const QImage view(mapped.bits(), width, height, lineBytes,
+                          wide ? QImage::Format_Grayscale16 : QImage::Format_Grayscale8);
+        // Both give an image of its own: the frame's memory goes with unmap.
+        grey = wide ? view.convertToFormat(QImage::Format_Grayscale8) : view.copy();
+    }
+    mapped.unmap();
+    return grey;
+}
+
+} // namespace
+
 VideoWidget::VideoWidget(QWidget *parent)
     : QWidget(parent)
     , QAbstractVideoSurface(nullptr)
@@ -59,7 +91,7 @@ bool VideoWidget::present(const QVideoFrame &frame)
         QAbstractVideoSurface::stop();
         return false;
     }
-    image = frame.image();
+    image = frameToImage(frame);
     if (rotate) {
         QTransform turn;
         turn.rotate(-90.0);

@@ -79,6 +79,8 @@ private slots:
     void presentAndPaint_data();
     void presentAndPaint();
     void yuvFrame();
+    void rawFrames_data();
+    void rawFrames();
     void paintsNothingWithoutImage();
     void invalidFrame();
     void rotateAppliesToNextFrame();
@@ -195,6 +197,68 @@ void TestVideoWidget::yuvFrame()
     QVERIFY(qAbs(qRed(grey) - 130) < 12);
     QVERIFY(qAbs(qGreen(grey) - qRed(grey)) < 6);
     QVERIFY(qAbs(qBlue(grey) - qRed(grey)) < 6);
+}
+
+void TestVideoWidget::rawFrames_data()
+{
+    QTest::addColumn<int>("pixelFormat");
+    QTest::addColumn<int>("bytesPerLine");
+    QTest::addColumn<int>("bytes");
+    QTest::addColumn<int>("fill");
+    // Expected grey level of the picture; -1: no picture.
+    QTest::addColumn<int>("grey");
+
+    const int w = 64;
+    const int h = 48;
+    QTest::newRow("yuyv") << int(QVideoFrame::Format_YUYV) << 2 * w << 2 * w * h << 128 << 130;
+    QTest::newRow("nv12") << int(QVideoFrame::Format_NV12) << w << w * h * 3 / 2 << 128 << 130;
+    QTest::newRow("rgb32") << int(QVideoFrame::Format_RGB32) << 4 * w << 4 * w * h << 200 << 200;
+    QTest::newRow("y8") << int(QVideoFrame::Format_Y8) << w << w * h << 200 << 200;
+    QTest::newRow("y8 padded lines") << int(QVideoFrame::Format_Y8) << w + 16 << (w + 16) * h
+                                     << 90 << 90;
+    QTest::newRow("y16") << int(QVideoFrame::Format_Y16) << 2 * w << 2 * w * h << 200 << 200;
+    QTest::newRow("y8 short buffer") << int(QVideoFrame::Format_Y8) << w << w * h / 2 << 200 << -1;
+    QTest::newRow("y16 lines too short") << int(QVideoFrame::Format_Y16) << w << 2 * w * h << 200
+                                         << -1;
+    QTest::newRow("imc1 unconvertible") << int(QVideoFrame::Format_IMC1) << w << 2 * w * h << 128
+                                        << -1;
+    QTest::newRow("camera raw") << int(QVideoFrame::Format_CameraRaw) << w << w * h << 128 << -1;
+}
+
+// Frames in the camera's own formats, converted or shown as no picture.
+void TestVideoWidget::rawFrames()
+{
+    QFETCH(int, pixelFormat);
+    QFETCH(int, bytesPerLine);
+    QFETCH(int, bytes);
+    QFETCH(int, fill);
+    QFETCH(int, grey);
+
+    QVideoFrame frame(bytes, QSize(64, 48), bytesPerLine, QVideoFrame::PixelFormat(pixelFormat));
+    QVERIFY(frame.map(QAbstractVideoBuffer::WriteOnly));
+    memset(frame.bits(), fill, size_t(frame.mappedBytes()));
+    frame.unmap();
+
+    VideoWidget widget(nullptr);
+    widget.resize(128, 96);
+    QVERIFY(widget.present(frame));
+    if (grey < 0) {
+        QVERIFY(widget.currentImage().isNull());
+        QVERIFY(paintedRect(paintedImage(widget)).isNull());
+        return;
+    }
+    QCOMPARE(widget.currentImage().size(), QSize(64, 48));
+    const QImage canvas = paintedImage(widget);
+    QCOMPARE(paintedRect(canvas), QRect(0, 0, 128, 96));
+    const QRgb pixel = canvas.pixel(64, 48);
+    QVERIFY2(qAbs(qRed(pixel) - grey) < 12, qPrintable(QString::number(qRed(pixel))));
+    QVERIFY(qAbs(qGreen(pixel) - qRed(pixel)) < 6);
+    QVERIFY(qAbs(qBlue(pixel) - qRed(pixel)) < 6);
+
+    // Turned like any other picture.
+    widget.setRotate(true);
+    QVERIFY(widget.present(frame));
+    QCOMPARE(widget.currentImage().size(), QSize(48, 64));
 }
 
 void TestVideoWidget::paintsNothingWithoutImage()

@@ -2,7 +2,8 @@
 # the tests need, only those that are missing.
 VELK_PACKAGES="cmake make g++ pkg-config
 qtbase5-dev qtmultimedia5-dev qttools5-dev qttools5-dev-tools
-libqt5multimedia5-plugins libqt5svg5 fonts-wqy-microhei
+libqt5multimedia5-plugins gstreamer1.0-plugins-good gstreamer1.0-plugins-bad
+libqt5svg5 fonts-wqy-microhei
 libopencv-core-dev libopencv-imgproc-dev libopencv-videoio-dev
 libudev-dev"
 
