@@ -39,6 +39,29 @@
     </message>
 </context>
 <context>
+    <name>Ondavi</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>VELK Thermal Camera</source>
+        <translation>VELK Wärmebildkamera</translation>
+    </message>
+    <message>
+        <source>Camera Connection</source>
+        <translation>Kameraverbindung</translation>
+    </message>
+    <message>
+        <source>设备正在连接中，在此期间请勿拔掉设备!</source>
+        <translation>Die Kamera wird verbunden. Bitte ziehen Sie sie währenddessen nicht ab!</translation>
+    </message>
+    <message>
+        <source>连接错误</source>
+        <translation>Verbindungsfehler</translation>
+    </message>
+</context>
+<context>
     <name>Setting</name>
     <message>
         <source>Form</source>

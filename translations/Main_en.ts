@@ -39,6 +39,29 @@
     </message>
 </context>
 <context>
+    <name>Ondavi</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>VELK Thermal Camera</source>
+        <translation>VELK Thermal Camera</translation>
+    </message>
+    <message>
+        <source>Camera Connection</source>
+        <translation>Camera Connection</translation>
+    </message>
+    <message>
+        <source>设备正在连接中，在此期间请勿拔掉设备!</source>
+        <translation>The camera is connecting. Do not unplug it until the connection is complete!</translation>
+    </message>
+    <message>
+        <source>连接错误</source>
+        <translation>Connection error</translation>
+    </message>
+</context>
+<context>
     <name>Setting</name>
     <message>
         <source>Form</source>

@@ -39,6 +39,29 @@
     </message>
 </context>
 <context>
+    <name>Ondavi</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>VELK Thermal Camera</source>
+        <translation>Cámara térmica VELK</translation>
+    </message>
+    <message>
+        <source>Camera Connection</source>
+        <translation>Conexión de la cámara</translation>
+    </message>
+    <message>
+        <source>设备正在连接中，在此期间请勿拔掉设备!</source>
+        <translation>La cámara se está conectando. ¡No la desconecte mientras tanto!</translation>
+    </message>
+    <message>
+        <source>连接错误</source>
+        <translation>Error de conexión</translation>
+    </message>
+</context>
+<context>
     <name>Setting</name>
     <message>
         <source>Form</source>

@@ -39,6 +39,29 @@
     </message>
 </context>
 <context>
+    <name>Ondavi</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>VELK Thermal Camera</source>
+        <translation>Caméra thermique VELK</translation>
+    </message>
+    <message>
+        <source>Camera Connection</source>
+        <translation>Connexion de la caméra</translation>
+    </message>
+    <message>
+        <source>设备正在连接中，在此期间请勿拔掉设备!</source>
+        <translation>Connexion de la caméra en cours. Ne la débranchez pas pendant ce temps !</translation>
+    </message>
+    <message>
+        <source>连接错误</source>
+        <translation>Erreur de connexion</translation>
+    </message>
+</context>
+<context>
     <name>Setting</name>
     <message>
         <source>Form</source>
