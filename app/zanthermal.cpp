@@ -10,6 +10,7 @@
 #include "ttabwidget.h"
 
 #include <QCoreApplication>
+#include <QAbstractButton>
 #include <QDir>
 #include <QIcon>
 #include <QTranslator>
@@ -54,6 +55,10 @@ ZanThermal::ZanThermal(QWidget *parent)
     connect(deviceWatcher, &DeviceWatcher::notice, this, &ZanThermal::onDeviceNotice,
             Qt::DirectConnection);
     deviceWatcher->start();
+    // Where no device events reach us (no udevd, a lost netlink burst), the
+    // live page's Refresh is the moment to look at the devices again.
+    if (auto *refresh = ui->page_2->findChild<QAbstractButton *>(QStringLiteral("Refresh")))
+        connect(refresh, &QAbstractButton::clicked, deviceWatcher, &DeviceWatcher::rescan);
 }
 
 ZanThermal::~ZanThermal()
