@@ -5,10 +5,13 @@
 
 namespace {
 
-void drawMarker(QPainter &painter, const QPointF &centre, const QColor &colour, bool pointUp)
+void drawMarker(QPainter &painter, QPointF centre, const QRectF &target, qreal size,
+                const QColor &colour, bool pointUp)
 {
+    // Kept wholly inside the picture, so a corner pixel's marker is seen.
+    centre.setX(qBound(target.left() + size, centre.x(), target.right() - size));
+    centre.setY(qBound(target.top() + size, centre.y(), target.bottom() - size));
     // A triangle with a dark outline stays visible on every palette.
-    const qreal size = 9;
     QPolygonF triangle;
     if (pointUp)
         triangle << QPointF(0, -size) << QPointF(size * 0.87, size * 0.5)
@@ -76,8 +79,9 @@ void ThermalImageWidget::paintMarkers(QPainter &painter, const QRect &target, co
         return QPointF(target.left() + (pixel.x() + 0.5) * target.width() / frameSize.width(),
                        target.top() + (pixel.y() + 0.5) * target.height() / frameSize.height());
     };
-    drawMarker(painter, centreOf(cold), QColor(0, 160, 255), false);
-    drawMarker(painter, centreOf(hot), QColor(255, 40, 40), true);
+    const qreal size = qMax<qreal>(6, target.width() / 70.0);
+    drawMarker(painter, centreOf(cold), target, size, QColor(0, 160, 255), false);
+    drawMarker(painter, centreOf(hot), target, size, QColor(255, 40, 40), true);
     painter.restore();
 }
 

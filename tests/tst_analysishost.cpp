@@ -2,6 +2,7 @@
 
 #include "fixturewriter.h"
 #include "imageanalysisk52.h"
+#include "currentsettings.h"
 #include "imagesys.h"
 #include "setting.h"
 #include "ttabwidget.h"
@@ -142,6 +143,23 @@ private slots:
         QCOMPARE(second.count(), 1);
         QCOMPARE(first.at(0).at(0).value<quint8>(), quint8(code));
         QCOMPARE(second.at(0).at(0).value<quint8>(), quint8(code));
+    }
+
+    void unitChosenOnTheSettingsPageIsShown()
+    {
+        ZanThermal window;
+        QTRY_VERIFY(QFile::exists(settingsFolderPath() + "/IniFormat.ini"));
+        open(window, picture("one.jpg"), "Q4815");
+        auto *note = analyses(window).first()->view()->findChild<QLabel *>("unitNote");
+        QVERIFY(note);
+        // Not yet written to disk: the analysis must still see the new unit.
+        setCurrentUnitTemp(QString(QChar(0x2109)));
+        setCurrentUnitDistence("ft");
+        emit window.findChild<Setting *>("page_4")->SignalsChangeConfig(1);
+        QVERIFY(note->text().contains(QChar(0x2109)));
+        QVERIFY(note->text().contains("ft"));
+        setCurrentUnitTemp(QString(QChar(0x2103)));
+        setCurrentUnitDistence("m");
     }
 };
 
