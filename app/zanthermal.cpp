@@ -2,8 +2,8 @@
 #include "ui_zanthermal.h"
 
 #include "currentsettings.h"
-#include "imageanalysisk52.h"
 #include "imagesys.h"
+#include "imageanalysisk52.h"
 #include "ondavi.h"
 #include "setting.h"
 #include "ttabwidget.h"
