@@ -5,6 +5,7 @@
 #include "devicechangelogic.h"
 #include "devicewatcher.h"
 #include "imagesys.h"
+#include "imageanalysisk52.h"
 #include "ondavi.h"
 #include "setting.h"
 #include "ttabwidget.h"
@@ -87,8 +88,18 @@ void ZanThermal::loadLanguage(QString language)
     QCoreApplication::installTranslator(translator);
 }
 
-void ZanThermal::OpenUpdateImage(QString, QString)
+void ZanThermal::OpenUpdateImage(QString t, QString devType)
 {
+    if (devType == QLatin1String("Q4815")) {
+        // The page owns the object; earlier ones stay connected.
+        auto *analysis = new ImageAnalysisK52(ui->page_3, ui->xxxxx, t);
+        connect(this, SIGNAL(loadConfigAnalysisSignals(quint8)), analysis,
+                SIGNAL(loadConfigAnalysisSignals(quint8)));
+        analysis->closeImageAnalysis();
+        analysis->CreatImageAnalysis();
+    }
+    ui->ZanMenuWidget->setCurrentIndex(2);
+    ui->ZanMenu->selectTabwidget(2);
 }
 
 void ZanThermal::changeEvent(QEvent *event)

@@ -21,3 +21,5 @@ target_link_libraries(velk_fixtures PUBLIC Qt5::Gui velk_opencv)
 
 target_link_libraries(tst_camerafilereader PRIVATE velk_fixtures)
 target_link_libraries(tst_thermalinspect PRIVATE velk_fixtures)
+target_link_libraries(tst_analysishost PRIVATE velk_fixtures)
+target_link_libraries(tst_imageanalysis PRIVATE velk_fixtures)
