@@ -11,7 +11,7 @@ LUPDATE="${LUPDATE:-lupdate}"
 TS_DIR="$(cd "${1:-$VELK_ROOT/translations}" && pwd)"
 cd "$VELK_ROOT"
 dirs=()
-for dir in app config archive liveview dialogs widgetkit; do
+for dir in app config archive liveview dialogs widgetkit analysis; do
     [ -d "$dir" ] && dirs+=("$dir")
 done
 for lang in en de fr es; do

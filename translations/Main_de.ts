@@ -32,6 +32,145 @@
     </message>
 </context>
 <context>
+    <name>ImageAnalysisK52</name>
+    <message>
+        <source>此照片的红外数据全为零，无法分析。
+%1</source>
+        <translation>Die Infrarotdaten dieses Bildes sind durchweg null und können nicht ausgewertet werden.
+%1</translation>
+    </message>
+    <message>
+        <source>无法读取此文件，或它不是热像仪拍摄的照片。
+%1</source>
+        <translation>Diese Datei kann nicht gelesen werden oder ist kein Bild der Wärmebildkamera.
+%1</translation>
+    </message>
+    <message>
+        <source>色板</source>
+        <translation>Farbpalette</translation>
+    </message>
+    <message>
+        <source>导出 PNG</source>
+        <translation>PNG exportieren</translation>
+    </message>
+    <message>
+        <source>导出 CSV</source>
+        <translation>CSV exportieren</translation>
+    </message>
+    <message>
+        <source>PDF 报告</source>
+        <translation>PDF-Bericht</translation>
+    </message>
+    <message>
+        <source>没有可见光照片</source>
+        <translation>Kein Foto vorhanden</translation>
+    </message>
+    <message>
+        <source>x %1, y %2：原始值 %3</source>
+        <translation>x %1, y %2: Rohwert %3</translation>
+    </message>
+    <message>
+        <source>把鼠标移到图像上可查看该点的原始值</source>
+        <translation>Bewegen Sie die Maus über das Bild, um den Rohwert an dieser Stelle zu sehen</translation>
+    </message>
+    <message>
+        <source>已保存：%1</source>
+        <translation>Gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>照片/影片分析</source>
+        <translation>Foto-/Videoanalyse</translation>
+    </message>
+    <message>
+        <source>无法保存文件：%1</source>
+        <translation>Die Datei kann nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>无法在此文件夹中保存报告：%1</source>
+        <translation>Der Bericht kann in diesem Ordner nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>有</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>相机型号</source>
+        <translation>Kameratyp</translation>
+    </message>
+    <message>
+        <source>拍摄时间</source>
+        <translation>Aufnahmezeit</translation>
+    </message>
+    <message>
+        <source>分辨率</source>
+        <translation>Auflösung</translation>
+    </message>
+    <message>
+        <source>备注</source>
+        <translation>Bemerkung</translation>
+    </message>
+    <message>
+        <source>语音备注</source>
+        <translation>Sprachnotiz</translation>
+    </message>
+    <message>
+        <source>二维码</source>
+        <translation>QR-Code</translation>
+    </message>
+    <message>
+        <source>原始值范围</source>
+        <translation>Rohwertbereich</translation>
+    </message>
+    <message>
+        <source>最高点</source>
+        <translation>Wärmster Punkt</translation>
+    </message>
+    <message>
+        <source>最低点</source>
+        <translation>Kältester Punkt</translation>
+    </message>
+    <message>
+        <source>数值为相机的原始值，未经校准，不是温度（温度单位 %1、距离单位 %2 不适用）。</source>
+        <translation>Die Werte sind Rohwerte der Kamera, unkalibriert und keine Temperaturen (Temperatureinheit %1 und Entfernungseinheit %2 gelten hier nicht).</translation>
+    </message>
+    <message>
+        <source>热像分析报告</source>
+        <translation>Wärmebild-Analysebericht</translation>
+    </message>
+    <message>
+        <source>文件：%1</source>
+        <translation>Datei: %1</translation>
+    </message>
+    <message>
+        <source>拍摄时间：%1</source>
+        <translation>Aufnahmezeit: %1</translation>
+    </message>
+    <message>
+        <source>备注：%1</source>
+        <translation>Bemerkung: %1</translation>
+    </message>
+    <message>
+        <source>铁红</source>
+        <translation>Eisen</translation>
+    </message>
+    <message>
+        <source>彩虹</source>
+        <translation>Regenbogen</translation>
+    </message>
+    <message>
+        <source>白热</source>
+        <translation>Weiß heiß</translation>
+    </message>
+    <message>
+        <source>黑热</source>
+        <translation>Schwarz heiß</translation>
+    </message>
+</context>
+<context>
     <name>MessageBox</name>
     <message>
         <source>Form</source>

@@ -32,6 +32,145 @@
     </message>
 </context>
 <context>
+    <name>ImageAnalysisK52</name>
+    <message>
+        <source>此照片的红外数据全为零，无法分析。
+%1</source>
+        <translation>The infrared data of this picture is all zeros and cannot be analysed.
+%1</translation>
+    </message>
+    <message>
+        <source>无法读取此文件，或它不是热像仪拍摄的照片。
+%1</source>
+        <translation>This file cannot be read, or it is not a picture taken by the thermal camera.
+%1</translation>
+    </message>
+    <message>
+        <source>色板</source>
+        <translation>Palette</translation>
+    </message>
+    <message>
+        <source>导出 PNG</source>
+        <translation>Export PNG</translation>
+    </message>
+    <message>
+        <source>导出 CSV</source>
+        <translation>Export CSV</translation>
+    </message>
+    <message>
+        <source>PDF 报告</source>
+        <translation>PDF Report</translation>
+    </message>
+    <message>
+        <source>没有可见光照片</source>
+        <translation>No visible-light photo</translation>
+    </message>
+    <message>
+        <source>x %1, y %2：原始值 %3</source>
+        <translation>x %1, y %2: raw value %3</translation>
+    </message>
+    <message>
+        <source>把鼠标移到图像上可查看该点的原始值</source>
+        <translation>Move the mouse over the picture to see the raw value at that point</translation>
+    </message>
+    <message>
+        <source>已保存：%1</source>
+        <translation>Saved: %1</translation>
+    </message>
+    <message>
+        <source>照片/影片分析</source>
+        <translation>Photo/Video Analysis</translation>
+    </message>
+    <message>
+        <source>无法保存文件：%1</source>
+        <translation>Cannot save the file: %1</translation>
+    </message>
+    <message>
+        <source>无法在此文件夹中保存报告：%1</source>
+        <translation>Cannot save the report in this folder: %1</translation>
+    </message>
+    <message>
+        <source>有</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>相机型号</source>
+        <translation>Camera type</translation>
+    </message>
+    <message>
+        <source>拍摄时间</source>
+        <translation>Capture time</translation>
+    </message>
+    <message>
+        <source>分辨率</source>
+        <translation>Resolution</translation>
+    </message>
+    <message>
+        <source>备注</source>
+        <translation>Remark</translation>
+    </message>
+    <message>
+        <source>语音备注</source>
+        <translation>Voice note</translation>
+    </message>
+    <message>
+        <source>二维码</source>
+        <translation>QR code</translation>
+    </message>
+    <message>
+        <source>原始值范围</source>
+        <translation>Raw value range</translation>
+    </message>
+    <message>
+        <source>最高点</source>
+        <translation>Hottest point</translation>
+    </message>
+    <message>
+        <source>最低点</source>
+        <translation>Coldest point</translation>
+    </message>
+    <message>
+        <source>数值为相机的原始值，未经校准，不是温度（温度单位 %1、距离单位 %2 不适用）。</source>
+        <translation>Values are the camera's raw values, uncalibrated, not temperatures (the temperature unit %1 and the distance unit %2 do not apply).</translation>
+    </message>
+    <message>
+        <source>热像分析报告</source>
+        <translation>Thermal Analysis Report</translation>
+    </message>
+    <message>
+        <source>文件：%1</source>
+        <translation>File: %1</translation>
+    </message>
+    <message>
+        <source>拍摄时间：%1</source>
+        <translation>Capture time: %1</translation>
+    </message>
+    <message>
+        <source>备注：%1</source>
+        <translation>Remark: %1</translation>
+    </message>
+    <message>
+        <source>铁红</source>
+        <translation>Iron</translation>
+    </message>
+    <message>
+        <source>彩虹</source>
+        <translation>Rainbow</translation>
+    </message>
+    <message>
+        <source>白热</source>
+        <translation>White hot</translation>
+    </message>
+    <message>
+        <source>黑热</source>
+        <translation>Black hot</translation>
+    </message>
+</context>
+<context>
     <name>MessageBox</name>
     <message>
         <source>Form</source>

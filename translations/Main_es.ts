@@ -32,6 +32,145 @@
     </message>
 </context>
 <context>
+    <name>ImageAnalysisK52</name>
+    <message>
+        <source>此照片的红外数据全为零，无法分析。
+%1</source>
+        <translation>Los datos infrarrojos de esta imagen son todos cero y no se pueden analizar.
+%1</translation>
+    </message>
+    <message>
+        <source>无法读取此文件，或它不是热像仪拍摄的照片。
+%1</source>
+        <translation>No se puede leer este archivo o no es una imagen de la cámara térmica.
+%1</translation>
+    </message>
+    <message>
+        <source>色板</source>
+        <translation>Paleta</translation>
+    </message>
+    <message>
+        <source>导出 PNG</source>
+        <translation>Exportar PNG</translation>
+    </message>
+    <message>
+        <source>导出 CSV</source>
+        <translation>Exportar CSV</translation>
+    </message>
+    <message>
+        <source>PDF 报告</source>
+        <translation>Informe PDF</translation>
+    </message>
+    <message>
+        <source>没有可见光照片</source>
+        <translation>Sin foto visible</translation>
+    </message>
+    <message>
+        <source>x %1, y %2：原始值 %3</source>
+        <translation>x %1, y %2: valor bruto %3</translation>
+    </message>
+    <message>
+        <source>把鼠标移到图像上可查看该点的原始值</source>
+        <translation>Mueva el ratón sobre la imagen para ver el valor bruto en ese punto</translation>
+    </message>
+    <message>
+        <source>已保存：%1</source>
+        <translation>Guardado: %1</translation>
+    </message>
+    <message>
+        <source>照片/影片分析</source>
+        <translation>Análisis de foto/vídeo</translation>
+    </message>
+    <message>
+        <source>无法保存文件：%1</source>
+        <translation>No se puede guardar el archivo: %1</translation>
+    </message>
+    <message>
+        <source>无法在此文件夹中保存报告：%1</source>
+        <translation>No se puede guardar el informe en esta carpeta: %1</translation>
+    </message>
+    <message>
+        <source>有</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>相机型号</source>
+        <translation>Tipo de cámara</translation>
+    </message>
+    <message>
+        <source>拍摄时间</source>
+        <translation>Hora de captura</translation>
+    </message>
+    <message>
+        <source>分辨率</source>
+        <translation>Resolución</translation>
+    </message>
+    <message>
+        <source>备注</source>
+        <translation>Observación</translation>
+    </message>
+    <message>
+        <source>语音备注</source>
+        <translation>Nota de voz</translation>
+    </message>
+    <message>
+        <source>二维码</source>
+        <translation>Código QR</translation>
+    </message>
+    <message>
+        <source>原始值范围</source>
+        <translation>Rango de valores brutos</translation>
+    </message>
+    <message>
+        <source>最高点</source>
+        <translation>Punto más caliente</translation>
+    </message>
+    <message>
+        <source>最低点</source>
+        <translation>Punto más frío</translation>
+    </message>
+    <message>
+        <source>数值为相机的原始值，未经校准，不是温度（温度单位 %1、距离单位 %2 不适用）。</source>
+        <translation>Los valores son valores brutos de la cámara, sin calibrar, no temperaturas (la unidad de temperatura %1 y la de distancia %2 no se aplican).</translation>
+    </message>
+    <message>
+        <source>热像分析报告</source>
+        <translation>Informe de análisis térmico</translation>
+    </message>
+    <message>
+        <source>文件：%1</source>
+        <translation>Archivo: %1</translation>
+    </message>
+    <message>
+        <source>拍摄时间：%1</source>
+        <translation>Hora de captura: %1</translation>
+    </message>
+    <message>
+        <source>备注：%1</source>
+        <translation>Observación: %1</translation>
+    </message>
+    <message>
+        <source>铁红</source>
+        <translation>Hierro</translation>
+    </message>
+    <message>
+        <source>彩虹</source>
+        <translation>Arcoíris</translation>
+    </message>
+    <message>
+        <source>白热</source>
+        <translation>Blanco caliente</translation>
+    </message>
+    <message>
+        <source>黑热</source>
+        <translation>Negro caliente</translation>
+    </message>
+</context>
+<context>
     <name>MessageBox</name>
     <message>
         <source>Form</source>

@@ -32,6 +32,145 @@
     </message>
 </context>
 <context>
+    <name>ImageAnalysisK52</name>
+    <message>
+        <source>此照片的红外数据全为零，无法分析。
+%1</source>
+        <translation>Les données infrarouges de cette image sont toutes nulles : analyse impossible.
+%1</translation>
+    </message>
+    <message>
+        <source>无法读取此文件，或它不是热像仪拍摄的照片。
+%1</source>
+        <translation>Impossible de lire ce fichier, ou ce n’est pas une image de la caméra thermique.
+%1</translation>
+    </message>
+    <message>
+        <source>色板</source>
+        <translation>Palette</translation>
+    </message>
+    <message>
+        <source>导出 PNG</source>
+        <translation>Exporter en PNG</translation>
+    </message>
+    <message>
+        <source>导出 CSV</source>
+        <translation>Exporter en CSV</translation>
+    </message>
+    <message>
+        <source>PDF 报告</source>
+        <translation>Rapport PDF</translation>
+    </message>
+    <message>
+        <source>没有可见光照片</source>
+        <translation>Aucune photo visible</translation>
+    </message>
+    <message>
+        <source>x %1, y %2：原始值 %3</source>
+        <translation>x %1, y %2 : valeur brute %3</translation>
+    </message>
+    <message>
+        <source>把鼠标移到图像上可查看该点的原始值</source>
+        <translation>Survolez l’image avec la souris pour voir la valeur brute en ce point</translation>
+    </message>
+    <message>
+        <source>已保存：%1</source>
+        <translation>Enregistré : %1</translation>
+    </message>
+    <message>
+        <source>照片/影片分析</source>
+        <translation>Analyse photo/vidéo</translation>
+    </message>
+    <message>
+        <source>无法保存文件：%1</source>
+        <translation>Impossible d’enregistrer le fichier : %1</translation>
+    </message>
+    <message>
+        <source>无法在此文件夹中保存报告：%1</source>
+        <translation>Impossible d’enregistrer le rapport dans ce dossier : %1</translation>
+    </message>
+    <message>
+        <source>有</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>相机型号</source>
+        <translation>Type de caméra</translation>
+    </message>
+    <message>
+        <source>拍摄时间</source>
+        <translation>Date de prise de vue</translation>
+    </message>
+    <message>
+        <source>分辨率</source>
+        <translation>Résolution</translation>
+    </message>
+    <message>
+        <source>备注</source>
+        <translation>Remarque</translation>
+    </message>
+    <message>
+        <source>语音备注</source>
+        <translation>Note vocale</translation>
+    </message>
+    <message>
+        <source>二维码</source>
+        <translation>Code QR</translation>
+    </message>
+    <message>
+        <source>原始值范围</source>
+        <translation>Plage des valeurs brutes</translation>
+    </message>
+    <message>
+        <source>最高点</source>
+        <translation>Point le plus chaud</translation>
+    </message>
+    <message>
+        <source>最低点</source>
+        <translation>Point le plus froid</translation>
+    </message>
+    <message>
+        <source>数值为相机的原始值，未经校准，不是温度（温度单位 %1、距离单位 %2 不适用）。</source>
+        <translation>Les valeurs sont les valeurs brutes de la caméra, non étalonnées, et non des températures (l’unité de température %1 et l’unité de distance %2 ne s’appliquent pas).</translation>
+    </message>
+    <message>
+        <source>热像分析报告</source>
+        <translation>Rapport d’analyse thermique</translation>
+    </message>
+    <message>
+        <source>文件：%1</source>
+        <translation>Fichier : %1</translation>
+    </message>
+    <message>
+        <source>拍摄时间：%1</source>
+        <translation>Date de prise de vue : %1</translation>
+    </message>
+    <message>
+        <source>备注：%1</source>
+        <translation>Remarque : %1</translation>
+    </message>
+    <message>
+        <source>铁红</source>
+        <translation>Fer</translation>
+    </message>
+    <message>
+        <source>彩虹</source>
+        <translation>Arc-en-ciel</translation>
+    </message>
+    <message>
+        <source>白热</source>
+        <translation>Blanc chaud</translation>
+    </message>
+    <message>
+        <source>黑热</source>
+        <translation>Noir chaud</translation>
+    </message>
+</context>
+<context>
     <name>MessageBox</name>
     <message>
         <source>Form</source>
