@@ -70,4 +70,29 @@ void clickInNextMessageBox(const QString &buttonText, int timeoutMs)
     }, timeoutMs);
 }
 
+void answerNextPopup(std::function<void(QWidget *)> answer, int timeoutMs)
+{
+    auto *timer = new QTimer;
+    auto *clock = new QElapsedTimer;
+    clock->start();
+    timer->setInterval(20);
+    QObject::connect(timer, &QTimer::timeout, [timer, clock, answer, timeoutMs]() {
+        QWidget *popup = QApplication::activePopupWidget();
+        if (popup) {
+            timer->stop();
+            timer->deleteLater();
+            delete clock;
+            answer(popup);
+            return;
+        }
+        if (clock->elapsed() > timeoutMs) {
+            timer->stop();
+            timer->deleteLater();
+            delete clock;
+            QFAIL("no popup appeared");
+        }
+    });
+    timer->start();
+}
+
 } // namespace TestSupport

@@ -21,6 +21,11 @@ void answerNextModal(std::function<void(QWidget *)> answer, int timeoutMs = 5000
 // Clicks the button with the given text in the next QMessageBox.
 void clickInNextMessageBox(const QString &buttonText, int timeoutMs = 5000);
 
+// Answers the next popup (a context menu run by QMenu::exec, for example):
+// calls answer() with it as soon as it is the active popup widget. Fails
+// the test if none comes within timeoutMs.
+void answerNextPopup(std::function<void(QWidget *)> answer, int timeoutMs = 5000);
+
 // Settings and album paths below the test's HOME.
 QString documentsPath();
 
