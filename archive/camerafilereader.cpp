@@ -168,7 +168,11 @@ QVector<qint32> CameraFileReader::readInfraredRawValues(QFile &file)
     const uchar *data = reinterpret_cast<const uchar *>(block.constData());
     const qint64 skip = begin - start; // frame bytes before the file's start
     qint32 *out = raw.data();
-    for (int i = 0; i < FramePixels; ++i) {
+    // Only the records whose value overlaps the bytes read.
+    const qint64 first = skip / 8;
+    const qint64 past = block.size() + skip - 4 > 0 ? (block.size() + skip + 3) / 8 : 0;
+    for (int i = int(qMin<qint64>(first, FramePixels)), last = int(qMin<qint64>(past, FramePixels));
+         i < last; ++i) {
         const qint64 at = qint64(i) * 8 + 4 - skip;
         if (at >= 0 && at + 4 <= block.size()) {
             out[i] = qFromBigEndian<qint32>(data + at);
@@ -197,17 +201,18 @@ QImage CameraFileReader::infraredImageFromRaw(const QVector<qint32> &raw)
         max = qMax(max, quint32(v));
     }
     const quint32 range = max - min;
+    if (range == 0) {
+        // All-equal frames (such as one read past the end of the file) have
+        // no range to spread: they come out black.
+        image.fill(Qt::black);
+        return image;
+    }
     const qint32 *values = raw.constData();
     for (int y = 0; y < FrameHeight; ++y) {
         uchar *line = image.scanLine(y);
         for (int x = 0; x < FrameWidth; ++x) {
-            // All-equal frames (such as one read past the end of the file)
-            // have no range to spread: they come out black.
-            quint8 g = 0;
-            if (range != 0) {
-                const quint32 p = quint32(values[y * FrameWidth + x]) & 0xFFFFu;
-                g = quint8(((p - min) * 255u) / range);
-            }
+            const quint32 p = quint32(values[y * FrameWidth + x]) & 0xFFFFu;
+            const quint8 g = quint8(((p - min) * 255u) / range);
             line[3 * x] = line[3 * x + 1] = line[3 * x + 2] = g;
         }
     }
