@@ -23,3 +23,10 @@ target_link_libraries(tst_camerafilereader PRIVATE velk_fixtures)
 target_link_libraries(tst_thermalinspect PRIVATE velk_fixtures)
 target_link_libraries(tst_analysishost PRIVATE velk_fixtures)
 target_link_libraries(tst_imageanalysis PRIVATE velk_fixtures)
+
+# The archive page tests write camera pictures.
+foreach(archive_test tst_camerascan tst_imagesys tst_thumbnaillist tst_detailspanel)
+    if(TARGET ${archive_test})
+        target_link_libraries(${archive_test} PRIVATE velk_fixtures)
+    endif()
+endforeach()
