@@ -1,5 +1,7 @@
 #include "devicewatcher_linux.h"
 
+#include "mounttablemonitor_linux.h"
+
 #include "cameraidentity.h"
 
 #include <QDir>
@@ -84,7 +86,7 @@ DeviceWatcherLinux::DeviceWatcherLinux(QObject *parent, const QString &sysfsRoot
 
 DeviceWatcherLinux::~DeviceWatcherLinux()
 {
-    delete mountNotifier;
+    delete mountMonitor;
     delete ueventNotifier;
     if (mountFd >= 0)
         ::close(mountFd);
@@ -118,8 +120,10 @@ void DeviceWatcherLinux::start()
 
     mountFd = ::open(QFile::encodeName(mountInfo).constData(), O_RDONLY | O_CLOEXEC);
     if (mountFd >= 0) {
-        mountNotifier = new QSocketNotifier(mountFd, QSocketNotifier::Exception);
-        connect(mountNotifier, &QSocketNotifier::activated, this, &DeviceWatcherLinux::rescanMounts);
+        mountMonitor = new MountTableMonitor(mountFd);
+        connect(mountMonitor, &MountTableMonitor::changed, this, &DeviceWatcherLinux::rescanMounts,
+                Qt::QueuedConnection);
+        mountMonitor->start();
     }
     openUeventSource();
 }

@@ -8,10 +8,11 @@
 #include <QString>
 #include <QVector>
 
+class MountTableMonitor;
 class QSocketNotifier;
 
 // Linux: volumes from the mount table (/proc/self/mountinfo signals every
-// mount and unmount with POLLPRI), the camera's video device from
+// mount and unmount with POLLPRI, watched in a thread of its own), the camera's video device from
 // video4linux nodes (udev's monitor, or the kernel's uevents where no udevd
 // runs). Each new USB disk mount is announced as a disk interface before
 // its volume, as Windows does, so the same decisions apply.
@@ -86,7 +87,7 @@ private:
     QString mountInfo;
     bool started = false;
     int mountFd = -1;
-    QSocketNotifier *mountNotifier = nullptr;
+    MountTableMonitor *mountMonitor = nullptr;
     int ueventFd = -1;
     QSocketNotifier *ueventNotifier = nullptr;
     void *udevContext = nullptr;
