@@ -171,6 +171,109 @@
     </message>
 </context>
 <context>
+    <name>ImageSys</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>粘贴</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>剪切</source>
+        <translation>Ausschneiden</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>重新命名</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>选择全部</source>
+        <translation>Alle auswählen</translation>
+    </message>
+    <message>
+        <source>全部取消</source>
+        <translation>Auswahl aufheben</translation>
+    </message>
+    <message>
+        <source>VELK Thermal Camera</source>
+        <translation>VELK Wärmebildkamera</translation>
+    </message>
+    <message>
+        <source>我的电脑</source>
+        <translation>Arbeitsplatz</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>文件大小</source>
+        <translation>Dateigröße</translation>
+    </message>
+    <message>
+        <source>红外分辨率</source>
+        <translation>IR-Auflösung</translation>
+    </message>
+    <message>
+        <source>拍摄时间</source>
+        <translation>Aufnahmezeit</translation>
+    </message>
+    <message>
+        <source>修改时间</source>
+        <translation>Geändert</translation>
+    </message>
+    <message>
+        <source>备注</source>
+        <translation>Bemerkung</translation>
+    </message>
+    <message>
+        <source>选择文件夹</source>
+        <translation>Ordner wählen</translation>
+    </message>
+    <message>
+        <source>相机断开连接</source>
+        <translation>Kamera getrennt</translation>
+    </message>
+    <message>
+        <source>设备已失去连接!</source>
+        <translation>Die Verbindung zur Kamera wurde unterbrochen!</translation>
+    </message>
+    <message>
+        <source>请拔下USB数据线，重新连接并重新启动软件。</source>
+        <translation>Bitte ziehen Sie das USB-Kabel ab, stecken Sie es wieder ein und starten Sie das Programm neu.</translation>
+    </message>
+    <message>
+        <source>重命名</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>打开文件夹所在位置</source>
+        <translation>Im Dateimanager anzeigen</translation>
+    </message>
+    <message>
+        <source>新建文件夹</source>
+        <translation>Neuer Ordner</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>Aktualisieren</translation>
+    </message>
+</context>
+<context>
     <name>MessageBox</name>
     <message>
         <source>Form</source>

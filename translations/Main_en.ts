@@ -135,7 +135,7 @@
     </message>
     <message>
         <source>数值为相机的原始值，未经校准，不是温度（温度单位 %1、距离单位 %2 不适用）。</source>
-        <translation>Values are the camera's raw values, uncalibrated, not temperatures (the temperature unit %1 and the distance unit %2 do not apply).</translation>
+        <translation>Values are the camera&apos;s raw values, uncalibrated, not temperatures (the temperature unit %1 and the distance unit %2 do not apply).</translation>
     </message>
     <message>
         <source>热像分析报告</source>
@@ -168,6 +168,109 @@
     <message>
         <source>黑热</source>
         <translation>Black hot</translation>
+    </message>
+</context>
+<context>
+    <name>ImageSys</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>粘贴</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>剪切</source>
+        <translation>Cut</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>重新命名</source>
+        <translation>Rename</translation>
+    </message>
+    <message>
+        <source>选择全部</source>
+        <translation>Select All</translation>
+    </message>
+    <message>
+        <source>全部取消</source>
+        <translation>Deselect All</translation>
+    </message>
+    <message>
+        <source>VELK Thermal Camera</source>
+        <translation>VELK Thermal Camera</translation>
+    </message>
+    <message>
+        <source>我的电脑</source>
+        <translation>My Computer</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>文件大小</source>
+        <translation>File size</translation>
+    </message>
+    <message>
+        <source>红外分辨率</source>
+        <translation>IR resolution</translation>
+    </message>
+    <message>
+        <source>拍摄时间</source>
+        <translation>Capture time</translation>
+    </message>
+    <message>
+        <source>修改时间</source>
+        <translation>Modified</translation>
+    </message>
+    <message>
+        <source>备注</source>
+        <translation>Remark</translation>
+    </message>
+    <message>
+        <source>选择文件夹</source>
+        <translation>Choose Folder</translation>
+    </message>
+    <message>
+        <source>相机断开连接</source>
+        <translation>Camera Disconnected</translation>
+    </message>
+    <message>
+        <source>设备已失去连接!</source>
+        <translation>The camera has lost its connection!</translation>
+    </message>
+    <message>
+        <source>请拔下USB数据线，重新连接并重新启动软件。</source>
+        <translation>Please unplug the USB cable, plug it in again and restart the program.</translation>
+    </message>
+    <message>
+        <source>重命名</source>
+        <translation>Rename</translation>
+    </message>
+    <message>
+        <source>打开文件夹所在位置</source>
+        <translation>Show in File Manager</translation>
+    </message>
+    <message>
+        <source>新建文件夹</source>
+        <translation>New Folder</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>Refresh</translation>
     </message>
 </context>
 <context>

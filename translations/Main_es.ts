@@ -171,6 +171,109 @@
     </message>
 </context>
 <context>
+    <name>ImageSys</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>粘贴</source>
+        <translation>Pegar</translation>
+    </message>
+    <message>
+        <source>剪切</source>
+        <translation>Cortar</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>重新命名</source>
+        <translation>Cambiar nombre</translation>
+    </message>
+    <message>
+        <source>选择全部</source>
+        <translation>Seleccionar todo</translation>
+    </message>
+    <message>
+        <source>全部取消</source>
+        <translation>Deseleccionar todo</translation>
+    </message>
+    <message>
+        <source>VELK Thermal Camera</source>
+        <translation>Cámara térmica VELK</translation>
+    </message>
+    <message>
+        <source>我的电脑</source>
+        <translation>Mi PC</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>文件大小</source>
+        <translation>Tamaño del archivo</translation>
+    </message>
+    <message>
+        <source>红外分辨率</source>
+        <translation>Resolución IR</translation>
+    </message>
+    <message>
+        <source>拍摄时间</source>
+        <translation>Hora de captura</translation>
+    </message>
+    <message>
+        <source>修改时间</source>
+        <translation>Modificado</translation>
+    </message>
+    <message>
+        <source>备注</source>
+        <translation>Observación</translation>
+    </message>
+    <message>
+        <source>选择文件夹</source>
+        <translation>Elegir carpeta</translation>
+    </message>
+    <message>
+        <source>相机断开连接</source>
+        <translation>Cámara desconectada</translation>
+    </message>
+    <message>
+        <source>设备已失去连接!</source>
+        <translation>¡Se ha perdido la conexión con la cámara!</translation>
+    </message>
+    <message>
+        <source>请拔下USB数据线，重新连接并重新启动软件。</source>
+        <translation>Desconecte el cable USB, vuelva a conectarlo y reinicie el programa.</translation>
+    </message>
+    <message>
+        <source>重命名</source>
+        <translation>Cambiar nombre</translation>
+    </message>
+    <message>
+        <source>打开文件夹所在位置</source>
+        <translation>Mostrar en el administrador de archivos</translation>
+    </message>
+    <message>
+        <source>新建文件夹</source>
+        <translation>Nueva carpeta</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>Actualizar</translation>
+    </message>
+</context>
+<context>
     <name>MessageBox</name>
     <message>
         <source>Form</source>

@@ -171,6 +171,109 @@
     </message>
 </context>
 <context>
+    <name>ImageSys</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>粘贴</source>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <source>剪切</source>
+        <translation>Couper</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>重新命名</source>
+        <translation>Renommer</translation>
+    </message>
+    <message>
+        <source>选择全部</source>
+        <translation>Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>全部取消</source>
+        <translation>Tout désélectionner</translation>
+    </message>
+    <message>
+        <source>VELK Thermal Camera</source>
+        <translation>Caméra thermique VELK</translation>
+    </message>
+    <message>
+        <source>我的电脑</source>
+        <translation>Mon ordinateur</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>文件大小</source>
+        <translation>Taille du fichier</translation>
+    </message>
+    <message>
+        <source>红外分辨率</source>
+        <translation>Résolution IR</translation>
+    </message>
+    <message>
+        <source>拍摄时间</source>
+        <translation>Date de prise de vue</translation>
+    </message>
+    <message>
+        <source>修改时间</source>
+        <translation>Modifié le</translation>
+    </message>
+    <message>
+        <source>备注</source>
+        <translation>Remarque</translation>
+    </message>
+    <message>
+        <source>选择文件夹</source>
+        <translation>Choisir un dossier</translation>
+    </message>
+    <message>
+        <source>相机断开连接</source>
+        <translation>Caméra déconnectée</translation>
+    </message>
+    <message>
+        <source>设备已失去连接!</source>
+        <translation>La caméra a perdu la connexion !</translation>
+    </message>
+    <message>
+        <source>请拔下USB数据线，重新连接并重新启动软件。</source>
+        <translation>Débranchez le câble USB, rebranchez-le et redémarrez le logiciel.</translation>
+    </message>
+    <message>
+        <source>重命名</source>
+        <translation>Renommer</translation>
+    </message>
+    <message>
+        <source>打开文件夹所在位置</source>
+        <translation>Afficher dans le gestionnaire de fichiers</translation>
+    </message>
+    <message>
+        <source>新建文件夹</source>
+        <translation>Nouveau dossier</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>Actualiser</translation>
+    </message>
+</context>
+<context>
     <name>MessageBox</name>
     <message>
         <source>Form</source>
