@@ -13,6 +13,7 @@
 #include <QCoreApplication>
 #include <QAbstractButton>
 #include <QDir>
+#include <QFont>
 #include <QIcon>
 #include <QTranslator>
 
@@ -25,6 +26,13 @@ ZanThermal::ZanThermal(QWidget *parent)
     , deviceWatcher(nullptr)
 {
     initCurrentSettings(this);
+#ifndef Q_OS_WIN
+    // The style sheets name Windows fonts; elsewhere a narrow Latin face
+    // keeps the fixed-width labels readable, and a CJK face the Chinese texts.
+    for (const QString &family : {QStringLiteral("PingFang SC"), QStringLiteral("SimSun")})
+        QFont::insertSubstitutions(family, {QStringLiteral("DejaVu Sans Condensed"),
+                                            QStringLiteral("WenQuanYi Micro Hei")});
+#endif
     // Before the form exists, so every widget is built with translated texts.
     loadLanguage(currentLanguage());
 
