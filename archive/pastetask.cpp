@@ -67,22 +67,28 @@ QFuture<PasteTask::Result> PasteTask::start() const
 PasteTask::Result PasteTask::run() const
 {
     Result result;
+    QVector<const Item *> moved;
     for (const Item &item : items) {
         // The same file under another spelling of its folder: copying it
         // onto itself gains nothing, and a cut would then remove it.
         if (sameFile(item.source, item.target))
             continue;
-        const qint64 sourceSize = QFileInfo(item.source).size();
         if (!copyFile(item.source, item.target, item.replace)) {
             ++result.failed;
             continue;
         }
         ++result.pasted;
-        if (mode == ModeCut) {
-            const QFileInfo copied(item.target);
-            if (copied.exists() && copied.size() == sourceSize)
-                QFile::remove(item.source);
-        }
+        moved.append(&item);
+    }
+    // A cut that could not paste everything keeps every source: the user
+    // finds all of them where they were and nothing is lost.
+    if (mode != ModeCut || result.failed > 0)
+        return result;
+    for (const Item *item : qAsConst(moved)) {
+        const QFileInfo source(item->source);
+        const QFileInfo copied(item->target);
+        if (copied.isFile() && copied.size() == source.size())
+            QFile::remove(item->source);
     }
     return result;
 }

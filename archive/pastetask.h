@@ -30,7 +30,9 @@ public:
 
     PasteTask(QVector<Item> items, qint8 mode);
 
-    // Starts run() on QThreadPool::globalInstance().
+    // Starts run() on QThreadPool::globalInstance(). In cut mode the
+    // sources are removed once every copy is complete and of its source's
+    // size; when any copy failed, no source is removed.
     QFuture<Result> start() const;
     Result run() const;
 

@@ -87,23 +87,21 @@ private:
         call("on_toolButton_paste_clicked");
     }
 
-    // Every file is whole in exactly one place, or in both after a copy.
-    void verifyNothingLost(const QMap<QString, QByteArray> &files, bool cut, int *pasted)
+    // Every source is as it was; what reached the target is whole.
+    int verifySourcesKept(const QMap<QString, QByteArray> &files)
     {
-        *pasted = 0;
+        int pasted = 0;
         for (auto it = files.cbegin(); it != files.cend(); ++it) {
-            const QString source = sources + "/" + it.key();
             const QString copy = target + "/" + it.key();
-            const bool atTarget = QFile::exists(copy);
-            if (atTarget) {
-                ++*pasted;
-                QCOMPARE(ArchiveTest::fileBytes(copy), it.value());
+            if (QFile::exists(copy)) {
+                ++pasted;
+                if (ArchiveTest::fileBytes(copy) != it.value())
+                    return -1;
             }
-            if (!cut || !atTarget)
-                QCOMPARE(ArchiveTest::fileBytes(source), it.value());
-            else
-                QVERIFY(!QFile::exists(source));
+            if (ArchiveTest::fileBytes(sources + "/" + it.key()) != it.value())
+                return -1;
         }
+        return pasted;
     }
 
 private slots:
@@ -154,8 +152,8 @@ private slots:
         QVERIFY(mountTarget(qint64(largest * room)));
 
         paste(names, true);
-        int pasted = 0;
-        verifyNothingLost(files, true, &pasted);
+        // A cut that could not paste everything removes no source.
+        const int pasted = verifySourcesKept(files);
         QCOMPARE(pasted, room < 1 ? 0 : 1);
         // No partial or temporary file is left.
         const QStringList left = ArchiveTest::allEntries(target);
