@@ -44,7 +44,7 @@ FolderButton::FolderButton(QWidget *parent)
     setContextMenuPolicy(Qt::CustomContextMenu);
 
     menu = new QMenu(this);
-    menu->setStyleSheet(QString::fromLatin1(menuStyle));
+    menu->setStyleSheet(menuStyleSheet());
     for (const FolderActionRow &row : folderActionRows) {
         auto *act = new QAction(tr(row.text), this);
         actions.insert(QString::fromLatin1(row.key), act);
@@ -59,6 +59,11 @@ FolderButton::FolderButton(QWidget *parent)
     connect(this, &QWidget::customContextMenuRequested, this, [this]() {
         menu->exec(QCursor::pos());
     });
+}
+
+QString FolderButton::menuStyleSheet()
+{
+    return QString::fromLatin1(menuStyle);
 }
 
 void FolderButton::setFolderName(const QString &name)

@@ -27,6 +27,9 @@ class FolderButton : public QPushButton
 public:
     explicit FolderButton(QWidget *parent = nullptr);
 
+    // The dark style of the folder menus (the archive page's menus use it too).
+    static QString menuStyleSheet();
+
     void setFolderName(const QString &name);
     QString folderName() const;
 

@@ -7,7 +7,9 @@
 #include "eventpump.h"
 #include "findmainwindow.h"
 #include "folderbutton.h"
+#include "filenamerules.h"
 #include "foldergroupinfo.h"
+#include "pastetask.h"
 #include "saveinfo.h"
 #include "thumbnailmaker.h"
 #include "waitingbox.h"
@@ -16,19 +18,24 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QDateTime>
+#include <QDesktopServices>
 #include <QDir>
 #include <QEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QIcon>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QListWidgetItem>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMessageBox>
+#include <QProcess>
 #include <QResizeEvent>
 #include <QScrollBar>
 #include <QTimer>
+#include <QUrl>
 
 #include <algorithm>
 
@@ -82,6 +89,7 @@ ImageSys::ImageSys(QWidget *parent)
     , folderAreaMenu(nullptr)
     , fileListMenu(nullptr)
     , pastePending(false)
+    , pasteRunning(false)
     , loadGeneration(0)
     , batchRunning(false)
     , scanRunning(false)
@@ -646,49 +654,405 @@ void ImageSys::folderPC_message(QListWidgetItem *Wid)
     ui->messMedackV->setRawText(CameraFileReader::readRemarkText(file));
 }
 
-// ------------------------------------------------ file operations (to come)
+// ---------------------------------------------------------------- file operations
 
 void ImageSys::buildContextMenus()
 {
-    pastePending = false;
-}
+    ui->DataBaseArea->verticalScrollBar()->setStyleSheet(scrollBarStyle());
+    ui->DataBaseArea->setContextMenuPolicy(Qt::CustomContextMenu);
 
-void ImageSys::on_FolderPC(QString, qint8)
-{
+    auto makeAction = [this](QHash<QString, QAction *> &table, const QString &key,
+                             const QString &text, void (ImageSys::*slot)()) {
+        auto *action = new QAction(text, this);
+        table.insert(key, action);
+        connect(action, &QAction::triggered, this, [this, slot]() { (this->*slot)(); });
+        return action;
+    };
+
+    folderAreaMenu = new QMenu(ui->DataBaseArea);
+    folderAreaMenu->setStyleSheet(FolderButton::menuStyleSheet());
+    folderAreaMenu->addAction(makeAction(folderAreaActions, QStringLiteral("newFolder"),
+                                         tr("新建文件夹"), &ImageSys::on_New_clicked));
+    folderAreaMenu->addAction(makeAction(folderAreaActions, QStringLiteral("refresh"), tr("刷新"),
+                                         &ImageSys::on_pcUpData_clicked));
+
+    fileListMenu = new QMenu(ui->listWidget);
+    fileListMenu->setStyleSheet(FolderButton::menuStyleSheet());
+    makeAction(fileListActions, QStringLiteral("all"), tr("选择全部"),
+               &ImageSys::on_toolButton_all_clicked);
+    makeAction(fileListActions, QStringLiteral("copy"), tr("复制"),
+               &ImageSys::on_toolButton_copy_clicked);
+    makeAction(fileListActions, QStringLiteral("paste"), tr("粘贴"),
+               &ImageSys::on_toolButton_paste_clicked);
+    makeAction(fileListActions, QStringLiteral("cut"), tr("剪切"),
+               &ImageSys::on_toolButton_cut_clicked);
+    makeAction(fileListActions, QStringLiteral("del"), tr("删除"),
+               &ImageSys::on_toolButton_del_clicked);
+    makeAction(fileListActions, QStringLiteral("rename"), tr("重命名"),
+               &ImageSys::on_toolButton_rename_clicked);
+    makeAction(fileListActions, QStringLiteral("allcancel"), tr("全部取消"),
+               &ImageSys::on_toolButton_allcancel_clicked);
+    makeAction(fileListActions, QStringLiteral("explorerShow"), tr("打开文件夹所在位置"),
+               &ImageSys::on_openExplorerFile_clicked);
+
+    pastePending = false;
 }
 
 void ImageSys::on_DataBaseArea_customContextMenuRequested(QPoint)
 {
-}
-
-void ImageSys::on_New_clicked()
-{
-}
-
-void ImageSys::on_toolButton_paste_clicked()
-{
-}
-
-void ImageSys::on_toolButton_cut_clicked()
-{
-}
-
-void ImageSys::on_toolButton_del_clicked()
-{
-}
-
-void ImageSys::on_toolButton_rename_clicked()
-{
-}
-
-void ImageSys::on_toolButton_copy_clicked()
-{
+    folderAreaMenu->exec(QCursor::pos());
 }
 
 void ImageSys::on_listWidget_customContextMenuRequested(QPoint)
 {
+    fileListMenu->clear();
+    fileListMenu->addAction(fileListActions.value(QStringLiteral("all")));
+    if (!ui->listWidget->selectedItems().isEmpty()) {
+        for (const char *key : {"copy", "cut", "del", "rename"})
+            fileListMenu->addAction(fileListActions.value(QLatin1String(key)));
+    }
+    if (pastePending)
+        fileListMenu->addAction(fileListActions.value(QStringLiteral("paste")));
+    fileListMenu->addAction(fileListActions.value(QStringLiteral("allcancel")));
+    fileListMenu->addAction(fileListActions.value(QStringLiteral("explorerShow")));
+    fileListMenu->exec(QCursor::pos());
+}
+
+void ImageSys::showError(const QString &title, const QString &text)
+{
+    QMessageBox::critical(this, title, text);
+}
+
+void ImageSys::on_toolButton_copy_clicked()
+{
+    const QList<QListWidgetItem *> selected = ui->listWidget->selectedItems();
+    if (ui->listWidget->count() == 0 || selected.isEmpty())
+        return;
+    clipboardPaths.clear();
+    for (QListWidgetItem *item : selected)
+        clipboardPaths.append(item->data(Qt::WhatsThisRole).toString());
+    if (!clipboardPaths.last().isEmpty()) {
+        clipboardMode = PasteTask::ModeCopy;
+        ui->toolButton_paste->setEnabled(true);
+        pastePending = true;
+    } else {
+        showError(tr("复制"), tr("文件错误！"));
+    }
+}
+
+void ImageSys::on_toolButton_cut_clicked()
+{
+    const QList<QListWidgetItem *> selected = ui->listWidget->selectedItems();
+    if (ui->listWidget->count() == 0 || selected.isEmpty())
+        return;
+    clipboardPaths.clear();
+    for (QListWidgetItem *item : selected)
+        clipboardPaths.append(item->data(Qt::WhatsThisRole).toString());
+    if (!clipboardPaths.last().isEmpty()) {
+        clipboardMode = PasteTask::ModeCut;
+        ui->toolButton_paste->setEnabled(true);
+        pastePending = true;
+    } else {
+        showError(tr("剪切"), tr("文件错误！"));
+    }
+}
+
+void ImageSys::on_toolButton_paste_clicked()
+{
+    if (pasteRunning)
+        return;
+    if (currentPath.isEmpty()) {
+        showError(tr("粘贴"), tr("路径错误！"));
+        ui->toolButton_paste->setEnabled(false);
+        clipboardPaths.clear();
+        clipboardMode = PasteTask::ModeNone;
+        return;
+    }
+    QString targetFolder = currentPath;
+    if (!targetFolder.endsWith(QLatin1Char('/')))
+        targetFolder += QLatin1Char('/');
+
+    QStringList conflicts;
+    QStringList targets;
+    QVector<PasteTask::Item> items;
+    for (const QString &source : qAsConst(clipboardPaths)) {
+        const QString name = QFileInfo(source).fileName();
+        // A path without a file name would name the folder itself.
+        if (name.isEmpty())
+            continue;
+        const QString target = targetFolder + name;
+        if (QFile::exists(target)) {
+            conflicts.append(source);
+        } else {
+            items.append({source, target, false});
+            targets.append(target);
+        }
+    }
+
+    if (!conflicts.isEmpty()) {
+        const int answer = QMessageBox::information(this, tr("粘贴提示"), tr("存在重名文件，是否覆盖?"),
+                                                    tr("是"), tr("新建"), tr("取消"), 0);
+        for (const QString &source : qAsConst(conflicts)) {
+            const QString name = QFileInfo(source).fileName();
+            if (answer == 0) {
+                // The file would overwrite itself.
+                if (source.left(source.lastIndexOf(QLatin1Char('/')) + 1) == targetFolder)
+                    continue;
+                // The old target is replaced by the task, once the copy is
+                // complete; it is not removed here.
+                items.append({source, targetFolder + name, true});
+                targets.append(targetFolder + name);
+            } else if (answer == 1) {
+                const QString target = PasteTask::keepBothTarget(targetFolder, name, targets);
+                items.append({source, target, false});
+                targets.append(target);
+            }
+        }
+    }
+
+    pasteRunning = true;
+    auto *box = new WaitingBox(this);
+    box->raise();
+    box->show();
+    // The mode is handed over as it is now; the task never reads the page.
+    const QFuture<PasteTask::Result> task = PasteTask(items, clipboardMode).start();
+    while (!task.isFinished())
+        box->delay(200);
+    box->close();
+    pasteRunning = false;
+
+    pastePending = false;
+    clipboardPaths.clear();
+    ui->toolButton_paste->setEnabled(false);
+    loadFolder(currentPath, sourceFlag);
+}
+
+void ImageSys::on_toolButton_del_clicked()
+{
+    if (ui->listWidget->count() == 0)
+        return;
+    const QList<QListWidgetItem *> selected = ui->listWidget->selectedItems();
+    for (QListWidgetItem *item : selected) {
+        const QString path = item->data(Qt::WhatsThisRole).toString();
+        if (!path.isEmpty())
+            QFile::remove(path);
+    }
+    clipboardPaths.clear();
+    clipboardMode = PasteTask::ModeNone;
+    ui->toolButton_paste->setEnabled(false);
+    loadFolder(currentPath, sourceFlag);
+    pastePending = false;
+}
+
+void ImageSys::on_toolButton_rename_clicked()
+{
+    const QList<QListWidgetItem *> selected = ui->listWidget->selectedItems();
+    if (ui->listWidget->count() == 0 || selected.isEmpty())
+        return;
+    const QString oldPath = selected.first()->data(Qt::WhatsThisRole).toString();
+    if (oldPath.isEmpty())
+        return;
+    bool ok = false;
+    const QString answer = QInputDialog::getText(this, tr("重命名"), tr("请输入："), QLineEdit::Normal,
+                                                 QFileInfo(oldPath).fileName(), &ok,
+                                                 Qt::WindowCloseButtonHint);
+    if (!ok || answer.isEmpty())
+        return;
+    const QString newName = FileNameRules::renamedFileName(answer, oldPath);
+    if (newName.isEmpty()) {
+        showError(tr("重命名"), tr("命名错误！"));
+        return;
+    }
+    const QString newPath = QFileInfo(oldPath).path() + QLatin1Char('/') + newName;
+    if (QFileInfo::exists(newPath)) {
+        showError(tr("重命名"), tr("命名已存在！"));
+        return;
+    }
+    // A name too long for the file system fails here; the list shows it.
+    QFile::rename(oldPath, newPath);
+    loadFolder(currentPath, sourceFlag);
+}
+
+void ImageSys::on_New_clicked()
+{
+    bool ok = false;
+    const QString answer = QInputDialog::getText(this, tr("新建文件夹"), tr("新文件夹名称:"),
+                                                 QLineEdit::Normal, QString(), &ok,
+                                                 Qt::WindowCloseButtonHint);
+    if (!ok || answer.isEmpty())
+        return;
+    switch (FileNameRules::checkFolderName(answer)) {
+    case FileNameRules::BadName:
+        showError(tr("新建文件夹"), tr("命名错误！"));
+        return;
+    case FileNameRules::TooLong:
+        showError(tr("新建文件夹"), tr("文件名太长！"));
+        return;
+    case FileNameRules::Accepted:
+        break;
+    }
+    const QString album = currentFolderPath();
+    // Without an album folder the name would land in the file system's root.
+    if (album.isEmpty())
+        return;
+    const QString path = album + QLatin1Char('/') + answer;
+    if (QFileInfo::exists(path) || QFileInfo(path).isSymLink()) {
+        showError(tr("文件夹已存在"), tr("命名错误！"));
+        return;
+    }
+    QDir().mkpath(path);
+    on_pcUpData_clicked();
+}
+
+FolderButton *ImageSys::pcFolderButtonNamed(const QString &objectName) const
+{
+    const QList<QAbstractButton *> buttons = folderButtons->buttons();
+    for (QAbstractButton *button : buttons) {
+        if (button->objectName() == objectName)
+            return qobject_cast<FolderButton *>(button);
+    }
+    return nullptr;
+}
+
+void ImageSys::on_FolderPC(QString n, qint8 i)
+{
+    switch (i) {
+    case FolderActionNew:
+        on_New_clicked();
+        break;
+    case FolderActionRefresh:
+        on_pcUpData_clicked();
+        break;
+    case FolderActionDelete:
+        deletePcFolder(n);
+        break;
+    case FolderActionRename:
+        renamePcFolder(n);
+        break;
+    case FolderActionExplorerShow:
+        on_openExplorerFile_clicked();
+        break;
+    default:
+        break;
+    }
+}
+
+namespace {
+
+QString absoluteFolder(const QString &path)
+{
+    return QDir::cleanPath(QDir(path).absolutePath());
+}
+
+} // namespace
+
+void ImageSys::deletePcFolder(const QString &buttonName)
+{
+    const FolderButton *button = pcFolderButtonNamed(buttonName);
+    if (!button)
+        return;
+    const QString name = button->folderName();
+    const QString album = currentFolderPath();
+    // Only a folder of the album: never the album itself or anything above.
+    if (album.isEmpty() || name.isEmpty() || name == QLatin1String(".")
+        || name == QLatin1String("..") || name.contains(QLatin1Char('/'))
+        || name.contains(QLatin1Char('\\')))
+        return;
+    const QString folder = album + QLatin1Char('/') + name + QLatin1Char('/');
+    const QString remembered = currentPath;
+    const bool wasListed =
+        !remembered.isEmpty() && absoluteFolder(folder) == absoluteFolder(remembered);
+
+    removeFolderRecursively(folder);
+    on_pcUpData_clicked();
+    if (!wasListed) {
+        currentPath = remembered;
+        currentFolderName = QString();
+        sourceFlag = -10;
+        loadFolder(currentPath, -10);
+    }
+}
+
+bool ImageSys::removeFolderRecursively(const QString &path)
+{
+    if (path.isEmpty())
+        return false;
+    // Without the trailing "/" a link is seen as the link, not its target.
+    const QFileInfo info(QDir::cleanPath(path));
+    // A linked folder is removed as a link: what it points to is not ours.
+    if (info.isSymLink())
+        return QFile::remove(info.absoluteFilePath());
+    if (!info.exists())
+        return true;
+    if (!info.isDir())
+        return false;
+    const QString album = currentFolderPath();
+    if (!album.isEmpty() && absoluteFolder(info.absoluteFilePath()) == absoluteFolder(album))
+        return false;
+    // Removes the folder and what it holds, links included but not
+    // followed; the parents stay, even when this leaves them empty.
+    return QDir(info.absoluteFilePath()).removeRecursively();
+}
+
+void ImageSys::renamePcFolder(const QString &buttonName)
+{
+    const QString oldName = buttonName.mid(8);
+    const QString album = currentFolderPath();
+    if (oldName.isEmpty() || album.isEmpty())
+        return;
+    bool ok = false;
+    const QString answer = QInputDialog::getText(this, tr("重命名"), tr("请输入："), QLineEdit::Normal,
+                                                 oldName, &ok, Qt::WindowCloseButtonHint);
+    if (!ok || answer.isEmpty())
+        return;
+    switch (FileNameRules::checkFolderName(answer)) {
+    case FileNameRules::BadName:
+        showError(tr("重命名"), tr("命名错误！"));
+        return;
+    case FileNameRules::TooLong:
+        showError(tr("重命名"), tr("文件名太长！"));
+        return;
+    case FileNameRules::Accepted:
+        break;
+    }
+    const QString newPath = album + QLatin1Char('/') + answer + QLatin1Char('/');
+    const QString oldPath = album + QLatin1Char('/') + oldName + QLatin1Char('/');
+    if (QFileInfo::exists(newPath) || QFileInfo(QDir::cleanPath(newPath)).isSymLink()) {
+        showError(tr("重命名"), tr("命名已存在！"));
+        return;
+    }
+    const bool wasListed =
+        !currentPath.isEmpty() && absoluteFolder(oldPath) == absoluteFolder(currentPath);
+    // Renaming never replaces an existing entry.
+    QDir().rename(QDir::cleanPath(oldPath), QDir::cleanPath(newPath));
+    on_pcUpData_clicked();
+    if (!wasListed)
+        return;
+    if (FolderButton *button = pcFolderButtonNamed(QStringLiteral("DataBaSe") + answer)) {
+        button->setCheckable(true);
+        button->setChecked(true);
+    }
+    currentPath = newPath;
+    currentFolderName = answer;
+    sourceFlag = -10;
+    loadFolder(currentPath, -10);
 }
 
 void ImageSys::on_openExplorerFile_clicked()
 {
+    if (currentPath.isEmpty())
+        return;
+#ifdef Q_OS_WIN
+    QString nativePath = currentPath;
+    nativePath.replace(QLatin1Char('/'), QLatin1Char('\\'));
+    // Explorer reads its own command line: the quoted path goes as it is.
+    QProcess explorer;
+    explorer.setProgram(QStringLiteral("explorer"));
+    explorer.setNativeArguments(QStringLiteral("/n,\"%1\"").arg(nativePath));
+    if (!explorer.startDetached())
+        showError(tr("错误"), tr("由于找不到explorer.exe,无法执行打开文件夹所在位置功能。"));
+#else
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(currentPath)))
+        showError(tr("错误"), tr("由于找不到文件管理器,无法执行打开文件夹所在位置功能。"));
+#endif
 }

@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <QWidget>
 
+class FolderButton;
 class QAction;
 class QButtonGroup;
 class QListWidgetItem;
@@ -55,6 +56,14 @@ public:
     int loadedThumbnails() const { return loadedCount; }
     QButtonGroup *pcFolderButtons() const { return folderButtons; }
 
+    // The page's clipboard: paths taken by the last copy or cut, the mode
+    // (0 none, 1 copy, 2 cut) and whether the list's menu offers paste.
+    QStringList clipboard() const { return clipboardPaths; }
+    qint8 clipboardModeCode() const { return clipboardMode; }
+    bool isPastePending() const { return pastePending; }
+    QAction *fileListAction(const QString &key) const { return fileListActions.value(key); }
+    QAction *folderAreaAction(const QString &key) const { return folderAreaActions.value(key); }
+
 signals:
     void imageSysAnalysis(QString path, QString deviceType);
 
@@ -97,6 +106,11 @@ private:
     void scanCameras();
     void buildContextMenus();
     void retranslateMenus();
+    void showError(const QString &title, const QString &text);
+    FolderButton *pcFolderButtonNamed(const QString &objectName) const;
+    void deletePcFolder(const QString &buttonName);
+    void renamePcFolder(const QString &buttonName);
+    bool removeFolderRecursively(const QString &path);
 
     void appendThumbnail(const FileEntry &entry, qint8 flag);
     void onItemDoubleClicked(QListWidgetItem *item);
@@ -121,6 +135,9 @@ private:
     QHash<QString, QAction *> fileListActions;
     QHash<QString, QAction *> folderAreaActions;
     bool pastePending;
+    // The waiting box of a paste processes events; a second paste must not
+    // start inside it.
+    bool pasteRunning;
 
     // Events are processed while a folder loads or the volumes are
     // scanned, so these slots can run inside one another: a load that finds

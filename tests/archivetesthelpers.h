@@ -7,11 +7,13 @@
 #include "currentsettings.h"
 #include "fixturewriter.h"
 #include "imagesys.h"
+#include "testsupport.h"
 
 #include <QAbstractButton>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QListWidget>
 #include <QtTest>
 
@@ -80,6 +82,42 @@ inline QStringList shownNames(QListWidget *list)
     for (int i = 0; i < list->count(); ++i)
         names << list->item(i)->text();
     return names;
+}
+
+// Opens folder on the page through its folder dialog ("打开").
+inline void openFolderByDialog(ImageSys *page, const QString &folder)
+{
+    TestSupport::answerNextModal([folder](QWidget *modal) {
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        QVERIFY(dialog);
+        dialog->setDirectory(folder);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    QMetaObject::invokeMethod(page, "on_toolButton_open_clicked");
+}
+
+// Selects the listed files of the given names, and only those.
+inline void selectNames(QListWidget *list, const QStringList &names)
+{
+    list->clearSelection();
+    for (int i = 0; i < list->count(); ++i) {
+        if (names.contains(list->item(i)->text()))
+            list->item(i)->setSelected(true);
+    }
+}
+
+inline QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Every entry of a folder, hidden ones included, sorted by name.
+inline QStringList allEntries(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System
+                                      | QDir::NoDotAndDotDot,
+                                  QDir::Name);
 }
 
 } // namespace ArchiveTest

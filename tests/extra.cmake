@@ -30,3 +30,10 @@ foreach(archive_test tst_camerascan tst_imagesys tst_thumbnaillist tst_detailspa
         target_link_libraries(${archive_test} PRIVATE velk_fixtures)
     endif()
 endforeach()
+
+# The file operation tests write camera pictures too.
+foreach(fileops_test tst_fileoperations tst_pastefaults)
+    if(TARGET ${fileops_test})
+        target_link_libraries(${fileops_test} PRIVATE velk_fixtures)
+    endif()
+endforeach()

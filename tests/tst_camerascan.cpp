@@ -2,18 +2,17 @@
 
 #include "archivetesthelpers.h"
 #include "cameravolumes.h"
+#include "privatemount.h"
 #include "zanfolderbtnitem.h"
 #include "zanfolderbtntree.h"
 
 #include <QButtonGroup>
 #include <QMessageBox>
-#include <QProcess>
 #include <QPushButton>
 #include <QStorageInfo>
 #include <QTemporaryDir>
 
 #include <memory>
-#include <unistd.h>
 
 // The scan looks at the system's real mounted volumes, so each camera is a
 // small tmpfs mounted inside a private mount namespace: nothing is seen
@@ -23,16 +22,6 @@ namespace {
 const char *const NamespaceMarker = "VELK_CAMERASCAN_NAMESPACE";
 const QByteArray CameraIni = "[Q4815]\nversion=1\n";
 
-QString namespaceProblem()
-{
-    const QByteArray state = qgetenv(NamespaceMarker);
-    if (state == "inside")
-        return QString();
-    if (geteuid() != 0)
-        return QStringLiteral("mounting a camera volume needs root");
-    return QStringLiteral("cannot enter a private mount namespace (unshare -m)");
-}
-
 // One mounted camera volume holding DCIM.
 class Volume
 {
@@ -41,16 +30,14 @@ public:
     {
         if (!dir.isValid())
             return false;
-        mounted = QProcess::execute(QStringLiteral("mount"),
-                                    {QStringLiteral("-t"), QStringLiteral("tmpfs"),
-                                     QStringLiteral("-o"), QStringLiteral("size=32m"),
-                                     QStringLiteral("velkcam"), dir.path()}) == 0;
+        mounted = PrivateMount::mountTmpfs(dir.path(), QStringLiteral("size=32m"),
+                                           QStringLiteral("velkcam"));
         return mounted && QDir(dir.path()).mkpath(QStringLiteral("DCIM"));
     }
     void unmount()
     {
         if (mounted)
-            QProcess::execute(QStringLiteral("umount"), {QStringLiteral("-l"), dir.path()});
+            PrivateMount::unmount(dir.path());
         mounted = false;
     }
     ~Volume() { unmount(); }
@@ -111,7 +98,7 @@ private:
 private slots:
     void initTestCase()
     {
-        const QString problem = namespaceProblem();
+        const QString problem = PrivateMount::problem(NamespaceMarker);
         if (!problem.isEmpty())
             QSKIP(qPrintable(problem));
         page = ArchiveTest::startPage();
@@ -292,27 +279,6 @@ private slots:
     }
 };
 
-int main(int argc, char *argv[])
-{
-    if (geteuid() == 0 && qEnvironmentVariableIsEmpty(NamespaceMarker)) {
-        if (system("unshare -m --propagation private true >/dev/null 2>&1") == 0) {
-            qputenv(NamespaceMarker, "inside");
-            QVector<char *> args;
-            args << const_cast<char *>("unshare") << const_cast<char *>("-m")
-                 << const_cast<char *>("--propagation") << const_cast<char *>("private");
-            for (int i = 0; i < argc; ++i)
-                args << argv[i];
-            args << nullptr;
-            execvp("unshare", args.data());
-        }
-        qputenv(NamespaceMarker, "unavailable");
-    }
-    TestSupport::prepareEnvironment();
-    QApplication app(argc, argv);
-    app.setAttribute(Qt::AA_Use96Dpi, true);
-    TestCameraScan tc;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&tc, argc, argv);
-}
+VELK_PRIVATE_MOUNT_TEST_MAIN(TestCameraScan, NamespaceMarker)
 
 #include "tst_camerascan.moc"
