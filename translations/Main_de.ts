@@ -272,6 +272,70 @@
         <source>刷新</source>
         <translation>Aktualisieren</translation>
     </message>
+    <message>
+        <source>文件错误！</source>
+        <translation>Dateifehler!</translation>
+    </message>
+    <message>
+        <source>路径错误！</source>
+        <translation>Ungültiger Ordner!</translation>
+    </message>
+    <message>
+        <source>粘贴提示</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>存在重名文件，是否覆盖?</source>
+        <translation>Eine Datei mit diesem Namen ist bereits vorhanden. Ersetzen?</translation>
+    </message>
+    <message>
+        <source>是</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>新建</source>
+        <translation>Beide behalten</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>请输入：</source>
+        <translation>Namen eingeben:</translation>
+    </message>
+    <message>
+        <source>命名错误！</source>
+        <translation>Ungültiger Name!</translation>
+    </message>
+    <message>
+        <source>命名已存在！</source>
+        <translation>Dieser Name ist bereits vorhanden!</translation>
+    </message>
+    <message>
+        <source>新文件夹名称:</source>
+        <translation>Name des neuen Ordners:</translation>
+    </message>
+    <message>
+        <source>文件名太长！</source>
+        <translation>Der Name ist zu lang!</translation>
+    </message>
+    <message>
+        <source>文件夹已存在</source>
+        <translation>Der Ordner ist bereits vorhanden</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>由于找不到explorer.exe,无法执行打开文件夹所在位置功能。</source>
+        <translation>Der Ordner kann nicht angezeigt werden, weil explorer.exe nicht gefunden wurde.</translation>
+    </message>
+    <message>
+        <source>由于找不到文件管理器,无法执行打开文件夹所在位置功能。</source>
+        <translation>Der Ordner kann nicht angezeigt werden, weil kein Dateimanager gefunden wurde.</translation>
+    </message>
 </context>
 <context>
     <name>MessageBox</name>

@@ -272,6 +272,70 @@
         <source>刷新</source>
         <translation>Refresh</translation>
     </message>
+    <message>
+        <source>文件错误！</source>
+        <translation>File error!</translation>
+    </message>
+    <message>
+        <source>路径错误！</source>
+        <translation>Invalid folder!</translation>
+    </message>
+    <message>
+        <source>粘贴提示</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>存在重名文件，是否覆盖?</source>
+        <translation>A file with the same name already exists. Replace it?</translation>
+    </message>
+    <message>
+        <source>是</source>
+        <translation>Replace</translation>
+    </message>
+    <message>
+        <source>新建</source>
+        <translation>Keep Both</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>请输入：</source>
+        <translation>Enter a name:</translation>
+    </message>
+    <message>
+        <source>命名错误！</source>
+        <translation>Invalid name!</translation>
+    </message>
+    <message>
+        <source>命名已存在！</source>
+        <translation>This name already exists!</translation>
+    </message>
+    <message>
+        <source>新文件夹名称:</source>
+        <translation>New folder name:</translation>
+    </message>
+    <message>
+        <source>文件名太长！</source>
+        <translation>The name is too long!</translation>
+    </message>
+    <message>
+        <source>文件夹已存在</source>
+        <translation>The folder already exists</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>由于找不到explorer.exe,无法执行打开文件夹所在位置功能。</source>
+        <translation>Cannot show the folder because explorer.exe was not found.</translation>
+    </message>
+    <message>
+        <source>由于找不到文件管理器,无法执行打开文件夹所在位置功能。</source>
+        <translation>Cannot show the folder because no file manager was found.</translation>
+    </message>
 </context>
 <context>
     <name>MessageBox</name>

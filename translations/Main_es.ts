@@ -272,6 +272,70 @@
         <source>刷新</source>
         <translation>Actualizar</translation>
     </message>
+    <message>
+        <source>文件错误！</source>
+        <translation>¡Error de archivo!</translation>
+    </message>
+    <message>
+        <source>路径错误！</source>
+        <translation>¡Carpeta no válida!</translation>
+    </message>
+    <message>
+        <source>粘贴提示</source>
+        <translation>Pegar</translation>
+    </message>
+    <message>
+        <source>存在重名文件，是否覆盖?</source>
+        <translation>Ya existe un archivo con el mismo nombre. ¿Desea reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>是</source>
+        <translation>Reemplazar</translation>
+    </message>
+    <message>
+        <source>新建</source>
+        <translation>Conservar ambos</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>请输入：</source>
+        <translation>Introduzca un nombre:</translation>
+    </message>
+    <message>
+        <source>命名错误！</source>
+        <translation>¡Nombre no válido!</translation>
+    </message>
+    <message>
+        <source>命名已存在！</source>
+        <translation>¡Este nombre ya existe!</translation>
+    </message>
+    <message>
+        <source>新文件夹名称:</source>
+        <translation>Nombre de la carpeta nueva:</translation>
+    </message>
+    <message>
+        <source>文件名太长！</source>
+        <translation>¡El nombre es demasiado largo!</translation>
+    </message>
+    <message>
+        <source>文件夹已存在</source>
+        <translation>La carpeta ya existe</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>由于找不到explorer.exe,无法执行打开文件夹所在位置功能。</source>
+        <translation>No se puede mostrar la carpeta porque no se encontró explorer.exe.</translation>
+    </message>
+    <message>
+        <source>由于找不到文件管理器,无法执行打开文件夹所在位置功能。</source>
+        <translation>No se puede mostrar la carpeta porque no se encontró ningún administrador de archivos.</translation>
+    </message>
 </context>
 <context>
     <name>MessageBox</name>

@@ -272,6 +272,70 @@
         <source>刷新</source>
         <translation>Actualiser</translation>
     </message>
+    <message>
+        <source>文件错误！</source>
+        <translation>Erreur de fichier !</translation>
+    </message>
+    <message>
+        <source>路径错误！</source>
+        <translation>Dossier non valide !</translation>
+    </message>
+    <message>
+        <source>粘贴提示</source>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <source>存在重名文件，是否覆盖?</source>
+        <translation>Un fichier portant ce nom existe déjà. Le remplacer ?</translation>
+    </message>
+    <message>
+        <source>是</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>新建</source>
+        <translation>Conserver les deux</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>请输入：</source>
+        <translation>Saisissez un nom :</translation>
+    </message>
+    <message>
+        <source>命名错误！</source>
+        <translation>Nom non valide !</translation>
+    </message>
+    <message>
+        <source>命名已存在！</source>
+        <translation>Ce nom existe déjà !</translation>
+    </message>
+    <message>
+        <source>新文件夹名称:</source>
+        <translation>Nom du nouveau dossier :</translation>
+    </message>
+    <message>
+        <source>文件名太长！</source>
+        <translation>Le nom est trop long !</translation>
+    </message>
+    <message>
+        <source>文件夹已存在</source>
+        <translation>Le dossier existe déjà</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>由于找不到explorer.exe,无法执行打开文件夹所在位置功能。</source>
+        <translation>Impossible d’afficher le dossier : explorer.exe est introuvable.</translation>
+    </message>
+    <message>
+        <source>由于找不到文件管理器,无法执行打开文件夹所在位置功能。</source>
+        <translation>Impossible d’afficher le dossier : aucun gestionnaire de fichiers n’a été trouvé.</translation>
+    </message>
 </context>
 <context>
     <name>MessageBox</name>
