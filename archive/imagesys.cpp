@@ -725,22 +725,15 @@ void ImageSys::showError(const QString &title, const QString &text)
 
 void ImageSys::on_toolButton_copy_clicked()
 {
-    const QList<QListWidgetItem *> selected = ui->listWidget->selectedItems();
-    if (ui->listWidget->count() == 0 || selected.isEmpty())
-        return;
-    clipboardPaths.clear();
-    for (QListWidgetItem *item : selected)
-        clipboardPaths.append(item->data(Qt::WhatsThisRole).toString());
-    if (!clipboardPaths.last().isEmpty()) {
-        clipboardMode = PasteTask::ModeCopy;
-        ui->toolButton_paste->setEnabled(true);
-        pastePending = true;
-    } else {
-        showError(tr("复制"), tr("文件错误！"));
-    }
+    takeSelection(PasteTask::ModeCopy, tr("复制"));
 }
 
 void ImageSys::on_toolButton_cut_clicked()
+{
+    takeSelection(PasteTask::ModeCut, tr("剪切"));
+}
+
+void ImageSys::takeSelection(qint8 mode, const QString &title)
 {
     const QList<QListWidgetItem *> selected = ui->listWidget->selectedItems();
     if (ui->listWidget->count() == 0 || selected.isEmpty())
@@ -749,11 +742,11 @@ void ImageSys::on_toolButton_cut_clicked()
     for (QListWidgetItem *item : selected)
         clipboardPaths.append(item->data(Qt::WhatsThisRole).toString());
     if (!clipboardPaths.last().isEmpty()) {
-        clipboardMode = PasteTask::ModeCut;
+        clipboardMode = mode;
         ui->toolButton_paste->setEnabled(true);
         pastePending = true;
     } else {
-        showError(tr("剪切"), tr("文件错误！"));
+        showError(title, tr("文件错误！"));
     }
 }
 

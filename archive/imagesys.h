@@ -107,6 +107,8 @@ private:
     void buildContextMenus();
     void retranslateMenus();
     void showError(const QString &title, const QString &text);
+    // Copy and cut: the selected files go to the page's clipboard.
+    void takeSelection(qint8 mode, const QString &title);
     FolderButton *pcFolderButtonNamed(const QString &objectName) const;
     void deletePcFolder(const QString &buttonName);
     void renamePcFolder(const QString &buttonName);

@@ -77,12 +77,7 @@ inline void unmount(const QString &path)
     int main(int argc, char *argv[])                                 \
     {                                                                \
         PrivateMount::enter(argc, argv, marker);                     \
-        TestSupport::prepareEnvironment();                           \
-        QApplication app(argc, argv);                                \
-        app.setAttribute(Qt::AA_Use96Dpi, true);                     \
-        TestObject tc;                                               \
-        QTEST_SET_MAIN_SOURCE_PATH                                   \
-        return QTest::qExec(&tc, argc, argv);                        \
+        VELK_TEST_RUN(TestObject)                                    \
     }
 
 #endif // PRIVATEMOUNT_H

@@ -31,16 +31,39 @@ QString documentsPath();
 
 } // namespace TestSupport
 
+// Counts the events of one type that reach the watched object.
+class EventCounter : public QObject
+{
+public:
+    explicit EventCounter(QEvent::Type type) : watched(type) {}
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == watched)
+            ++count;
+        return false;
+    }
+
+private:
+    QEvent::Type watched;
+};
+
+// The body of a test program's main, after any set-up of its own.
+#define VELK_TEST_RUN(TestObject)                                    \
+    TestSupport::prepareEnvironment();                               \
+    QApplication app(argc, argv);                                    \
+    app.setAttribute(Qt::AA_Use96Dpi, true);                         \
+    TestObject tc;                                                   \
+    QTEST_SET_MAIN_SOURCE_PATH                                       \
+    return QTest::qExec(&tc, argc, argv);
+
 // Like QTEST_MAIN, with a private HOME per test process.
 #define VELK_TEST_MAIN(TestObject)                                   \
     int main(int argc, char *argv[])                                 \
     {                                                                \
-        TestSupport::prepareEnvironment();                           \
-        QApplication app(argc, argv);                                \
-        app.setAttribute(Qt::AA_Use96Dpi, true);                     \
-        TestObject tc;                                               \
-        QTEST_SET_MAIN_SOURCE_PATH                                   \
-        return QTest::qExec(&tc, argc, argv);                        \
+        VELK_TEST_RUN(TestObject)                                    \
     }
 
 #endif // TESTSUPPORT_H

@@ -79,20 +79,6 @@ void answerBox(BoxSeen *seen, std::function<void()> then = nullptr)
     });
 }
 
-// Counts the double-clicks that reach the watched widget.
-class DoubleClickCounter : public QObject
-{
-public:
-    int count = 0;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::MouseButtonDblClick)
-            ++count;
-        return false;
-    }
-};
 
 bool cameraPresent()
 {
@@ -355,7 +341,7 @@ void TestOndavi::failedOpeningShowsErrorBox()
     // The picture passes double-clicks to the page again.
     page.show();
     QVERIFY(QTest::qWaitForWindowExposed(&page));
-    DoubleClickCounter counter;
+    EventCounter counter(QEvent::MouseButtonDblClick);
     page.installEventFilter(&counter);
     QTest::mouseDClick(page.picture(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
     QCOMPARE(counter.count, 1);

@@ -341,20 +341,6 @@ void TestVideoWidget::eventHandling()
     QCOMPARE(result, handled);
 }
 
-// Counts the double-clicks that reach the page around the picture.
-class DoubleClickCounter : public QObject
-{
-public:
-    int count = 0;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::MouseButtonDblClick)
-            ++count;
-        return false;
-    }
-};
 
 void TestVideoWidget::doubleClickReachesPage_data()
 {
@@ -377,7 +363,7 @@ void TestVideoWidget::doubleClickReachesPage()
     page.show();
     QVERIFY(QTest::qWaitForWindowExposed(&page));
 
-    DoubleClickCounter counter;
+    EventCounter counter(QEvent::MouseButtonDblClick);
     page.installEventFilter(&counter);
     QTest::mouseDClick(widget, Qt::LeftButton, Qt::NoModifier, QPoint(50, 50));
     QCOMPARE(counter.count, reachesPage);
