@@ -430,12 +430,36 @@ void ImageSys::loadFolder(const QString &path, qint8 sourceFlag)
     };
     QVector<KeyedEntry> keyed;
     EventPump pump;
-    const QFileInfoList files =
-        dir.entryInfoList(QStringList(QStringLiteral("*.jpg")), QDir::Files, QDir::Time);
-    for (const QFileInfo &info : files) {
+    // Newest modification first, equal times by name: the order of
+    // QDir::Time, whose sort reads each file's time again, with a time-zone
+    // lookup, on every comparison (0.4 s for 2000 files, with no event
+    // processed meanwhile).
+    struct DatedFile
+    {
+        qint64 modified;
+        QString name;
+        QFileInfo info;
+    };
+    QVector<DatedFile> files;
+    const QFileInfoList listed =
+        dir.entryInfoList(QStringList(QStringLiteral("*.jpg")), QDir::Files, QDir::Unsorted);
+    files.reserve(listed.size());
+    for (const QFileInfo &info : listed) {
         if (pump.poll() && superseded())
             return;
-        const QString name = info.fileName();
+        // Compared as QDir does: the local wall-clock time taken as UTC.
+        QDateTime modified = info.lastModified();
+        modified.setTimeSpec(Qt::UTC);
+        files.append({modified.toMSecsSinceEpoch(), info.fileName(), info});
+    }
+    std::sort(files.begin(), files.end(), [](const DatedFile &a, const DatedFile &b) {
+        return a.modified != b.modified ? a.modified > b.modified : a.name.compare(b.name) < 0;
+    });
+    for (const DatedFile &dated : qAsConst(files)) {
+        const QFileInfo &info = dated.info;
+        if (pump.poll() && superseded())
+            return;
+        const QString &name = dated.name;
         if (!name.contains(QLatin1String(".jpg")))
             continue;
         QFile file(info.absoluteFilePath());
