@@ -6,6 +6,7 @@
 #include <QImageReader>
 #include <QtEndian>
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
 
@@ -156,6 +157,26 @@ QString CameraFileReader::readCameraType(QFile &file, FileKind kind)
 {
     const qint64 size = file.size();
     return readText(file, size, fieldAt(file, size, CameraTypeDistance, kind), CameraTypeBytes);
+}
+
+QString CameraFileReader::readCameraTypeAndTime(QFile &file, qint64 *captureTime)
+{
+    constexpr int FieldsBytes = int(CameraTypeDistance - CaptureTimeDistance) + 8;
+    constexpr int TailBytes = int(CameraTypeDistance) + 4;
+    const qint64 size = file.size();
+    // Bytes outside the file stay zero, as in the separate reads.
+    char tail[TailBytes] = {};
+    readInto(file, size, size - TailBytes, tail, TailBytes);
+    const qint32 n = qFromBigEndian<qint32>(tail + TailBytes - 4);
+    char fields[FieldsBytes] = {};
+    if (n == 0)
+        std::memcpy(fields, tail, FieldsBytes);
+    else
+        readInto(file, size, subSat(size - 4 - n, CameraTypeDistance), fields, FieldsBytes);
+    if (captureTime)
+        *captureTime = qFromBigEndian<qint64>(fields + (CameraTypeDistance - CaptureTimeDistance));
+    const int end = int(std::find(fields, fields + CameraTypeBytes, '\0') - fields);
+    return QString::fromUtf8(fields, end);
 }
 
 QVector<qint32> CameraFileReader::readInfraredRawValues(QFile &file)

@@ -448,11 +448,14 @@ void ImageSys::loadFolder(const QString &path, qint8 sourceFlag)
         QFile file(info.absoluteFilePath());
         if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
             continue;
-        const QString type = CameraFileReader::readCameraType(file, CameraPicture);
+        qint64 captureTime = 0;
+        const QString type = CameraFileReader::readCameraTypeAndTime(file, &captureTime);
         if (type != CameraType)
             continue;
-        const qint64 captureTime =
-            CameraFileReader::readCaptureTime(file, CameraFileReader::fileKindForName(name));
+        // A name that also holds ".avi" is keyed as a video: time 0.
+        const FileKind kind = CameraFileReader::fileKindForName(name);
+        if (kind != CameraPicture)
+            captureTime = CameraFileReader::readCaptureTime(file, kind);
         keyed.append({captureTime, 0, name, FileEntry{info, type}});
     }
     std::sort(keyed.begin(), keyed.end(), [](const KeyedEntry &a, const KeyedEntry &b) {
