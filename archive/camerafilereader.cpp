@@ -6,6 +6,7 @@
 #include <QImageReader>
 #include <QtEndian>
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
 
@@ -47,10 +48,10 @@ qint64 subSat(qint64 a, qint64 b)
 
 // Copies the bytes of [offset, offset + length) that lie inside the file to
 // dest + (their distance from offset); the rest of dest is left untouched.
-// Returns false when the read itself failed.
-bool readInto(QFile &file, qint64 offset, char *dest, qint64 length)
+// Returns false when the read itself failed. `size` is the file's size,
+// asked once per operation: every QFile::size() is a system call.
+bool readInto(QFile &file, qint64 size, qint64 offset, char *dest, qint64 length)
 {
-    const qint64 size = file.size();
     if (length <= 0 || offset >= size || offset <= -length)
         return true;
     const qint64 begin = qMax<qint64>(offset, 0);
@@ -69,36 +70,49 @@ bool readInto(QFile &file, qint64 offset, char *dest, qint64 length)
 }
 
 // A small fixed-size field; bytes outside the file read as zero.
-QByteArray readField(QFile &file, qint64 offset, int length)
+QByteArray readField(QFile &file, qint64 size, qint64 offset, int length)
 {
     QByteArray bytes(length, '\0');
-    readInto(file, offset, bytes.data(), length);
+    readInto(file, size, offset, bytes.data(), length);
     return bytes;
 }
 
-qint32 readInt32(QFile &file, qint64 offset)
+qint32 readInt32(QFile &file, qint64 size, qint64 offset)
 {
     uchar b[4] = {0, 0, 0, 0};
-    readInto(file, offset, reinterpret_cast<char *>(b), 4);
+    readInto(file, size, offset, reinterpret_cast<char *>(b), 4);
     return qFromBigEndian<qint32>(b);
 }
 
-QString readText(QFile &file, qint64 offset, int length)
+QString readText(QFile &file, qint64 size, qint64 offset, int length)
 {
-    const QByteArray bytes = readField(file, offset, length);
+    const QByteArray bytes = readField(file, size, offset, length);
     const int end = bytes.indexOf('\0');
     return QString::fromUtf8(bytes.constData(), end < 0 ? bytes.size() : end);
 }
 
-qint32 trailingCount(QFile &file)
+qint32 trailingCount(QFile &file, qint64 size)
 {
-    return readInt32(file, file.size() - 4);
+    return readInt32(file, size, size - 4);
+}
+
+// Offset of the field `distance` bytes before the end of the kind's data.
+qint64 fieldAt(QFile &file, qint64 size, qint64 distance, FileKind kind)
+{
+    switch (kind) {
+    case CameraPicture:
+        return subSat(size - 4 - trailingCount(file, size), distance);
+    case BitmapFile:
+        return subSat(subSat(size, distance), 4);
+    default:
+        return subSat(size, distance);
+    }
 }
 
 // End T of a camera picture's block.
-qint64 blockEnd(QFile &file)
+qint64 blockEnd(QFile &file, qint64 size)
 {
-    return CameraFileReader::locateField(file, 0, CameraPicture);
+    return fieldAt(file, size, 0, CameraPicture);
 }
 
 } // namespace
@@ -117,26 +131,21 @@ FileKind CameraFileReader::fileKindForName(const QString &fileName)
 
 qint64 CameraFileReader::locateField(QFile &file, qint64 distance, FileKind kind)
 {
-    const qint64 size = file.size();
-    switch (kind) {
-    case CameraPicture:
-        return subSat(size - 4 - trailingCount(file), distance);
-    case BitmapFile:
-        return subSat(subSat(size, distance), 4);
-    default:
-        return subSat(size, distance);
-    }
+    return fieldAt(file, file.size(), distance, kind);
 }
 
 qint64 CameraFileReader::readCaptureTime(QFile &file, FileKind kind)
 {
     uchar b[8] = {0, 0, 0, 0, 0, 0, 0, 0};
     if (kind == CameraPicture) {
-        readInto(file, locateField(file, CaptureTimeDistance, kind), reinterpret_cast<char *>(b), 8);
+        const qint64 size = file.size();
+        readInto(file, size, fieldAt(file, size, CaptureTimeDistance, kind),
+                 reinterpret_cast<char *>(b), 8);
         return qFromBigEndian<qint64>(b);
     }
     if (kind == BitmapFile) {
-        readInto(file, file.size() - BitmapTimeDistance, reinterpret_cast<char *>(b), 8);
+        const qint64 size = file.size();
+        readInto(file, size, size - BitmapTimeDistance, reinterpret_cast<char *>(b), 8);
         // Seconds; a value too large for milliseconds wraps like the camera's
         // own 64-bit arithmetic would, without undefined behaviour.
         return qint64(quint64(qFromLittleEndian<qint64>(b)) * 1000u);
@@ -146,14 +155,35 @@ qint64 CameraFileReader::readCaptureTime(QFile &file, FileKind kind)
 
 QString CameraFileReader::readCameraType(QFile &file, FileKind kind)
 {
-    return readText(file, locateField(file, CameraTypeDistance, kind), CameraTypeBytes);
+    const qint64 size = file.size();
+    return readText(file, size, fieldAt(file, size, CameraTypeDistance, kind), CameraTypeBytes);
+}
+
+QString CameraFileReader::readCameraTypeAndTime(QFile &file, qint64 *captureTime)
+{
+    constexpr int FieldsBytes = int(CameraTypeDistance - CaptureTimeDistance) + 8;
+    constexpr int TailBytes = int(CameraTypeDistance) + 4;
+    const qint64 size = file.size();
+    // Bytes outside the file stay zero, as in the separate reads.
+    char tail[TailBytes] = {};
+    readInto(file, size, size - TailBytes, tail, TailBytes);
+    const qint32 n = qFromBigEndian<qint32>(tail + TailBytes - 4);
+    char fields[FieldsBytes] = {};
+    if (n == 0)
+        std::memcpy(fields, tail, FieldsBytes);
+    else
+        readInto(file, size, subSat(size - 4 - n, CameraTypeDistance), fields, FieldsBytes);
+    if (captureTime)
+        *captureTime = qFromBigEndian<qint64>(fields + (CameraTypeDistance - CaptureTimeDistance));
+    const int end = int(std::find(fields, fields + CameraTypeBytes, '\0') - fields);
+    return QString::fromUtf8(fields, end);
 }
 
 QVector<qint32> CameraFileReader::readInfraredRawValues(QFile &file)
 {
     QVector<qint32> raw(FramePixels, 0);
-    const qint64 start = subSat(blockEnd(file), FrameDistance);
     const qint64 size = file.size();
+    const qint64 start = subSat(blockEnd(file, size), FrameDistance);
     if (start >= size || start <= -FrameBytes)
         return raw;
 
@@ -162,7 +192,7 @@ QVector<qint32> CameraFileReader::readInfraredRawValues(QFile &file)
     const qint64 begin = qMax<qint64>(start, 0);
     const qint64 end = qMin(size, start + FrameBytes);
     QByteArray block(int(end - begin), Qt::Uninitialized);
-    if (!readInto(file, begin, block.data(), block.size()))
+    if (!readInto(file, size, begin, block.data(), block.size()))
         return raw;
 
     const uchar *data = reinterpret_cast<const uchar *>(block.constData());
@@ -227,19 +257,19 @@ QImage CameraFileReader::readInfraredImage(QFile &file)
 QByteArray CameraFileReader::readVisiblePhotoBytes(QFile &file)
 {
     const qint64 size = file.size();
-    const qint64 end = blockEnd(file);
-    const qint32 m = readInt32(file, subSat(end, PhotoLengthDistance));
+    const qint64 end = blockEnd(file, size);
+    const qint32 m = readInt32(file, size, subSat(end, PhotoLengthDistance));
     const qint64 prefixAt = subSat(subSat(end, PhotoPrefixDistance), m);
     // The prefix must lie wholly inside the file, and the bytes it counts
     // too: a stored length is never trusted beyond the file's own size.
     if (prefixAt < 0 || prefixAt > size - 4)
         return QByteArray();
-    const quint32 length = quint32(readInt32(file, prefixAt));
+    const quint32 length = quint32(readInt32(file, size, prefixAt));
     if (length == 0xFFFFFFFFu || qint64(length) > size - prefixAt - 4
         || qint64(length) > std::numeric_limits<int>::max() - 32)
         return QByteArray();
     QByteArray bytes(int(length), Qt::Uninitialized);
-    if (!readInto(file, prefixAt + 4, bytes.data(), length))
+    if (!readInto(file, size, prefixAt + 4, bytes.data(), length))
         return QByteArray();
     return bytes;
 }
@@ -263,27 +293,31 @@ QImage CameraFileReader::readVisiblePhoto(QFile &file)
 
 QString CameraFileReader::readResolutionText(QFile &file)
 {
-    return readText(file, subSat(blockEnd(file), ResolutionDistance), ResolutionBytes);
+    const qint64 size = file.size();
+    return readText(file, size, subSat(blockEnd(file, size), ResolutionDistance), ResolutionBytes);
 }
 
 QString CameraFileReader::readRemarkText(QFile &file)
 {
-    return readText(file, subSat(blockEnd(file), RemarkDistance), RemarkBytes);
+    const qint64 size = file.size();
+    return readText(file, size, subSat(blockEnd(file, size), RemarkDistance), RemarkBytes);
 }
 
 bool CameraFileReader::hasQrText(QFile &file, FileKind kind)
 {
     // Only emptiness matters: a text is empty exactly when its first byte is zero.
     char first = 0;
-    readInto(file, locateField(file, QrDistance, kind), &first, 1);
+    const qint64 size = file.size();
+    readInto(file, size, fieldAt(file, size, QrDistance, kind), &first, 1);
     return first != 0;
 }
 
 bool CameraFileReader::hasSoundNote(QFile &file)
 {
-    const qint32 n = trailingCount(file);
+    const qint64 size = file.size();
+    const qint32 n = trailingCount(file, size);
     if (n == 0)
         return false;
-    const qint32 l = readInt32(file, file.size() - 4 - qint64(n));
+    const qint32 l = readInt32(file, size, size - 4 - qint64(n));
     return qint64(l) + 4 == qint64(n);
 }

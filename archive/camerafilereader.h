@@ -44,6 +44,11 @@ public:
     // kinds (nothing is read for them).
     static qint64 readCaptureTime(QFile &file, FileKind kind);
     static QString readCameraType(QFile &file, FileKind kind);
+    // readCameraType and readCaptureTime of a camera picture at once, for a
+    // folder listing that needs both of every file: the two fields lie 20
+    // bytes apart, and a picture without a trailing block has both in its
+    // last 72 bytes, so one read of the file's tail usually does.
+    static QString readCameraTypeAndTime(QFile &file, qint64 *captureTime);
 
     // The 320 x 240 infrared frame as a grey RGB888 picture. A frame whose
     // values are all equal comes out black.

@@ -429,36 +429,66 @@ void ImageSys::loadFolder(const QString &path, qint8 sourceFlag)
     }
 
     // Keep the camera's pictures and read their capture times, opening each
-    // file once. The directory gives them newest modification first, and a
-    // stable sort keeps that order among equal capture times.
+    // file once. The order is newest capture first; among equal capture
+    // times, newest modification first, then by name: the order of a
+    // QDir::Time listing kept by a stable sort. QDir's own time sort is not
+    // used: it reads each file's time again, with a time-zone lookup, in
+    // every comparison (0.4 s for 2000 files, with no event processed).
+    // The modification time is read only where it decides the order.
     struct KeyedEntry
     {
         qint64 captureTime;
+        qint64 modified;
+        QString name;
         FileEntry entry;
     };
     QVector<KeyedEntry> keyed;
     EventPump pump;
     const QFileInfoList files =
-        dir.entryInfoList(QStringList(QStringLiteral("*.jpg")), QDir::Files, QDir::Time);
+        dir.entryInfoList(QStringList(QStringLiteral("*.jpg")), QDir::Files, QDir::Unsorted);
     for (const QFileInfo &info : files) {
         if (pump.poll() && superseded())
             return;
         const QString name = info.fileName();
         if (!name.contains(QLatin1String(".jpg")))
             continue;
+        // Unbuffered: only a few bytes at the end are read.
         QFile file(info.absoluteFilePath());
-        if (!file.open(QIODevice::ReadOnly))
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
             continue;
-        const QString type = CameraFileReader::readCameraType(file, CameraPicture);
+        qint64 captureTime = 0;
+        const QString type = CameraFileReader::readCameraTypeAndTime(file, &captureTime);
         if (type != CameraType)
             continue;
-        const qint64 captureTime =
-            CameraFileReader::readCaptureTime(file, CameraFileReader::fileKindForName(name));
-        keyed.append({captureTime, FileEntry{info, type}});
+        // A name that also holds ".avi" is keyed as a video: time 0.
+        const FileKind kind = CameraFileReader::fileKindForName(name);
+        if (kind != CameraPicture)
+            captureTime = CameraFileReader::readCaptureTime(file, kind);
+        keyed.append({captureTime, 0, name, FileEntry{info, type}});
     }
-    std::stable_sort(keyed.begin(), keyed.end(), [](const KeyedEntry &a, const KeyedEntry &b) {
+    std::sort(keyed.begin(), keyed.end(), [](const KeyedEntry &a, const KeyedEntry &b) {
         return a.captureTime > b.captureTime;
     });
+    for (auto run = keyed.begin(); run != keyed.end();) {
+        const auto runEnd = std::find_if(run, keyed.end(), [&](const KeyedEntry &k) {
+            return k.captureTime != run->captureTime;
+        });
+        if (runEnd - run > 1) {
+            for (auto k = run; k != runEnd; ++k) {
+                if (pump.poll() && superseded())
+                    return;
+                // Compared as QDir does: the local wall-clock time taken as UTC.
+                QDateTime modified = k->entry.info.lastModified();
+                modified.setTimeSpec(Qt::UTC);
+                k->modified = modified.toMSecsSinceEpoch();
+            }
+            std::sort(run, runEnd, [](const KeyedEntry &a, const KeyedEntry &b) {
+                return a.modified != b.modified ? a.modified > b.modified
+                                                : a.name.compare(b.name) < 0;
+            });
+        }
+        run = runEnd;
+    }
     fileEntries.reserve(keyed.size());
     for (const KeyedEntry &k : qAsConst(keyed))
         fileEntries.append(k.entry);

@@ -9,6 +9,8 @@
 #include <opencv2/core.hpp>
 #include <opencv2/videoio.hpp>
 
+#include <utility>
+
 namespace {
 
 const char *const SpeakerMark = ":images/Album/speaker.png";
@@ -96,7 +98,7 @@ QPixmap ThumbnailMaker::picture(const QString &pathName)
     if (CameraFileReader::hasQrText(file, CameraPicture))
         drawMark(canvas, QrCodeMark);
     file.close();
-    return QPixmap::fromImage(canvas);
+    return QPixmap::fromImage(std::move(canvas));
 }
 
 QImage ThumbnailMaker::firstVideoFrame(const QString &pathName)
@@ -127,5 +129,5 @@ QPixmap ThumbnailMaker::video(const QString &pathName)
     if (CameraFileReader::hasQrText(file, VideoFile))
         drawMark(canvas, QrCodeMark);
     file.close();
-    return QPixmap::fromImage(canvas);
+    return QPixmap::fromImage(std::move(canvas));
 }

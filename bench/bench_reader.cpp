@@ -53,6 +53,10 @@ int main(int argc, char *argv[])
         sink = sink + CameraFileReader::readCameraType(file, CameraPicture).size()
             + CameraFileReader::readCaptureTime(file, CameraPicture);
     });
+    report("readCameraTypeAndTime (open file)", 20000, [&] {
+        qint64 time = 0;
+        sink = sink + CameraFileReader::readCameraTypeAndTime(file, &time).size() + time;
+    });
     report("open + type + time + close", 20000, [&] {
         QFile f(path);
         if (f.open(QIODevice::ReadOnly))

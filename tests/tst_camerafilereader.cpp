@@ -31,6 +31,15 @@ QByteArray patched(QByteArray bytes, int at, qint32 v)
     return bytes;
 }
 
+// The listing's combined read must give what the two separate reads give.
+bool typeAndTimeAgree(QFile &file)
+{
+    qint64 time = -7;
+    const QString type = CameraFileReader::readCameraTypeAndTime(file, &time);
+    return type == CameraFileReader::readCameraType(file, CameraPicture)
+        && time == CameraFileReader::readCaptureTime(file, CameraPicture);
+}
+
 } // namespace
 
 class TestCameraFileReader : public QObject
@@ -199,6 +208,7 @@ void TestCameraFileReader::trailingBlock()
     QCOMPARE(CameraFileReader::locateField(file, 48, CameraPicture), file.size() - 4 - n - 48);
     QCOMPARE(CameraFileReader::readCaptureTime(file, CameraPicture), spec.captureTimeMs);
     QCOMPARE(CameraFileReader::readCameraType(file, CameraPicture), QString("Q4815"));
+    QVERIFY(typeAndTimeAgree(file));
     QCOMPARE(CameraFileReader::readResolutionText(file), QString("320x240"));
     QCOMPARE(CameraFileReader::readRemarkText(file), QString("Pipe joint, north wall"));
     QCOMPARE(CameraFileReader::hasQrText(file, CameraPicture), true);
@@ -230,6 +240,7 @@ void TestCameraFileReader::cameraTypeText()
     QFile file(write("type.jpg", cameraPictureBytes(spec)));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(CameraFileReader::readCameraType(file, CameraPicture), expected);
+    QVERIFY(typeAndTimeAgree(file));
     QCOMPARE(CameraFileReader::readResolutionText(file), QString("ABCDEFGHIJ"));
 }
 
@@ -436,6 +447,7 @@ void TestCameraFileReader::hostileFiles()
     QVERIFY(file.open(QIODevice::ReadOnly));
 
     QCOMPARE(CameraFileReader::readCameraType(file, CameraPicture), cameraType);
+    QVERIFY(typeAndTimeAgree(file));
     CameraFileReader::readCaptureTime(file, CameraPicture);
     CameraFileReader::readCaptureTime(file, BitmapFile);
     CameraFileReader::readResolutionText(file);
@@ -471,8 +483,7 @@ void TestCameraFileReader::truncatedPicture()
     for (const QByteArray &bytes : {m_picture.left(keep), m_picture.right(keep)}) {
         QFile file(write("truncated.jpg", bytes));
         QVERIFY(file.open(QIODevice::ReadOnly));
-        CameraFileReader::readCameraType(file, CameraPicture);
-        CameraFileReader::readCaptureTime(file, CameraPicture);
+        QVERIFY(typeAndTimeAgree(file));
         CameraFileReader::readRemarkText(file);
         CameraFileReader::hasSoundNote(file);
         QCOMPARE(CameraFileReader::readInfraredImage(file).size(), QSize(320, 240));

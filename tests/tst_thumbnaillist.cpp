@@ -136,6 +136,9 @@ private slots:
         QTest::newRow("equal capture times keep newest modification first")
             << QStringList{"a.jpg", "b.jpg", "c.jpg", "d.jpg"} << QList<int>{5, 5, 5, 9}
             << QList<int>{1, 3, 2, 0} << QStringList{"d.jpg", "b.jpg", "c.jpg", "a.jpg"};
+        QTest::newRow("equal capture and modification times go by name, case first")
+            << QStringList{"c.jpg", "b.jpg", "B.jpg", "a.jpg", "z.jpg"} << QList<int>{5, 5, 5, 5, 4}
+            << QList<int>{2, 2, 2, 2, 9} << QStringList{"B.jpg", "a.jpg", "b.jpg", "c.jpg", "z.jpg"};
         QTest::newRow("avi in the name sorts with capture time 0")
             << QStringList{"clip.avi.jpg", "x.jpg"} << QList<int>{99, 1} << QList<int>{5, 1}
             << QStringList{"x.jpg", "clip.avi.jpg"};
