@@ -26,3 +26,18 @@ velk_build() {
     cmake -S "$VELK_ROOT" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null || return 1
     cmake --build "$build_dir" --parallel "$(nproc)"
 }
+
+# Runs a command with the folder CAMERA mounted as a camera volume at
+# /media/VELK-Q4815, inside a private mount namespace (nothing shows outside
+# it). Needs root; returns 99 without running the command where it cannot.
+velk_run_with_camera_volume() {
+    local camera="$1"
+    shift
+    [ "$(id -u)" -eq 0 ] && unshare -m --propagation private true 2>/dev/null || return 99
+    CAMERA="$camera" unshare -m --propagation private sh -c '
+        mount -t tmpfs -o size=1m velk-media /media &&
+        mkdir /media/VELK-Q4815 &&
+        mount -t tmpfs -o size=64m velk-camera /media/VELK-Q4815 &&
+        cp -a "$CAMERA/." /media/VELK-Q4815/ &&
+        exec "$@"' sh "$@"
+}

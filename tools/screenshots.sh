@@ -16,4 +16,13 @@ unset XDG_CONFIG_HOME XDG_DATA_HOME XDG_CACHE_HOME
 # English interface, as a newcomer would choose it.
 mkdir -p "$HOME/Documents/VELKThermal/SystemCON"
 printf '[setting]\nlanguage=English\n' > "$HOME/Documents/VELKThermal/SystemCON/IniFormat.ini"
-xvfb-run -a -s "-screen 0 1280x860x24" "$BUILD_DIR/bin/screenshots" "$OUT"
+SHOT=(xvfb-run -a -s "-screen 0 1280x860x24" "$BUILD_DIR/bin/screenshots" "$OUT")
+# As root the camera folder becomes a volume of its own, so the archive page
+# shows the camera group as with a camera.
+status=0
+velk_run_with_camera_volume "$DEMO/camera" "${SHOT[@]}" || status=$?
+if [ "$status" -eq 99 ]; then
+    "${SHOT[@]}"
+else
+    exit "$status"
+fi
