@@ -7,6 +7,7 @@
 
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QTranslator>
 #include <QVBoxLayout>
 
 class TestMainWindow : public QObject
@@ -87,24 +88,30 @@ private slots:
     {
         QTest::addColumn<int>("code");
         QTest::addColumn<bool>("relayed");
-        QTest::newRow("temperature") << 1 << true;
-        QTest::newRow("distance") << 3 << true;
-        QTest::newRow("zero") << 0 << false;
-        QTest::newRow("four") << 4 << false;
-        QTest::newRow("negative") << -1 << false;
+        QTest::addColumn<int>("newTranslators");
+        QTest::newRow("temperature") << 1 << true << 0;
+        QTest::newRow("language") << 2 << true << 1;
+        QTest::newRow("distance") << 3 << true << 0;
+        QTest::newRow("zero") << 0 << false << 0;
+        QTest::newRow("four") << 4 << false << 0;
+        QTest::newRow("negative") << -1 << false << 0;
     }
 
     void configChangesRelayed()
     {
         QFETCH(int, code);
         QFETCH(bool, relayed);
+        QFETCH(int, newTranslators);
         ZanThermal window;
+        const int translatorsBefore = window.findChildren<QTranslator *>().size();
         QSignalSpy spy(&window, &ZanThermal::loadConfigAnalysisSignals);
         auto *setting = window.findChild<Setting *>("page_4");
         emit setting->SignalsChangeConfig(qint8(code));
         QCOMPARE(spy.count(), relayed ? 1 : 0);
         if (relayed)
             QCOMPARE(spy.at(0).at(0).value<quint8>(), quint8(code));
+        // Only the language code loads a translator.
+        QCOMPARE(window.findChildren<QTranslator *>().size() - translatorsBefore, newTranslators);
     }
 
     void tabBarKeepsHeightOnResize()

@@ -51,6 +51,8 @@ struct Chooser
     QStringList items;
     QString preselected;
     bool editable = true;
+    bool parentless = false;
+    Qt::WindowFlags flags;
 };
 
 // Answers the next item chooser: picks `choice`, or cancels when it is empty.
@@ -64,6 +66,8 @@ void answerChooser(Chooser *seen, const QString &choice)
         seen->items = dialog->comboBoxItems();
         seen->preselected = dialog->textValue();
         seen->editable = dialog->isComboBoxEditable();
+        seen->parentless = dialog->parentWidget() == nullptr;
+        seen->flags = dialog->windowFlags();
         if (choice.isEmpty()) {
             dialog->reject();
         } else {
@@ -71,6 +75,14 @@ void answerChooser(Chooser *seen, const QString &choice)
             dialog->accept();
         }
     });
+}
+
+// The choosers are free-standing dialogs with a close button and nothing else.
+void verifyChooserWindow(const Chooser &seen)
+{
+    QVERIFY(seen.parentless);
+    QVERIFY(seen.flags & Qt::WindowCloseButtonHint);
+    QVERIFY(!(seen.flags & (Qt::WindowContextHelpButtonHint | Qt::WindowMinMaxButtonsHint)));
 }
 
 } // namespace
@@ -190,6 +202,7 @@ void TestSetting::temperatureChooser()
                                       MeasurementUnits::kelvin()}));
     QCOMPARE(seen.preselected, preselected);
     QVERIFY(!seen.editable);
+    verifyChooserWindow(seen);
     QCOMPARE(seen.title, QString::fromUtf8("温度单位"));
     QCOMPARE(seen.label, QString::fromUtf8("单位:"));
     QCOMPARE(buttonText(&page, "tempUnitV"), shown);
@@ -233,6 +246,9 @@ void TestSetting::distanceChooser()
     QCOMPARE(seen.items, QStringList({QStringLiteral("m"), QStringLiteral("ft")}));
     QCOMPARE(seen.preselected, preselected);
     QCOMPARE(seen.title, QString::fromUtf8("距离单位"));
+    QCOMPARE(seen.label, QString::fromUtf8("单位:"));
+    QVERIFY(!seen.editable);
+    verifyChooserWindow(seen);
     QCOMPARE(buttonText(&page, "distenceUnitV"), shown);
     QCOMPARE(currentUnitDistence(), shown);
     QCOMPARE(spy.count(), emitted);
@@ -250,6 +266,8 @@ void TestSetting::templateChooser()
     QCOMPARE(seen.items, QStringList{QStringLiteral("PDF 1")});
     QCOMPARE(seen.title, QStringLiteral("PDF/Excel"));
     QCOMPARE(seen.label, QStringLiteral("PDF/Excel:"));
+    QVERIFY(!seen.editable);
+    verifyChooserWindow(seen);
     QCOMPARE(buttonText(&page, "pdfExcelV"), QStringLiteral("PDF 1"));
     QCOMPARE(currentPdfExcel(), QStringLiteral("PDF 1"));
     QCOMPARE(spy.count(), 0);
@@ -273,6 +291,8 @@ void TestSetting::languageChooser_data()
                                 "Español(Spanish)"};
     const QStringList spanish = {"English(Inglés)", "Deutsch(Alemán)", "Français(Francés)",
                                  "Español(Español)"};
+    const QStringList french = {"English(Anglais)", "Deutsch(Allemand)", "Français(Français)",
+                                "Español(Espagnol)"};
     const QString chinese = QString::fromUtf8("中文");
 
     QTest::newRow("German to French")
@@ -282,6 +302,10 @@ void TestSetting::languageChooser_data()
     QTest::newRow("Spanish to English")
         << "Spanish" << "Español" << spanish << "Español(Español)" << "English(Inglés)"
         << "English" << "English" << "Language(Language)" << "Restart the software to take effect!";
+    QTest::newRow("French to Spanish")
+        << "French" << "Français" << french << "Français(Français)" << "Español(Espagnol)"
+        << "Español" << "Spanish" << "Idioma(Language)"
+        << "¡Reiniciar software para que surta efecto!";
     QTest::newRow("English to German")
         << "English" << "English" << english << "English(English)" << "Deutsch(German)"
         << "Deutsch" << "German" << "Sprache(Language)" << "Inkrafttreten nach Neustart!";
@@ -332,6 +356,9 @@ void TestSetting::languageChooser()
         seen.label = dialog->labelText();
         seen.items = dialog->comboBoxItems();
         seen.preselected = dialog->textValue();
+        seen.editable = dialog->isComboBoxEditable();
+        seen.parentless = dialog->parentWidget() == nullptr;
+        seen.flags = dialog->windowFlags();
         if (!confirm) {
             dialog->reject();
             return;
@@ -356,6 +383,8 @@ void TestSetting::languageChooser()
     QCOMPARE(seen.preselected, preselected);
     QCOMPARE(seen.title, QString::fromUtf8("语言"));
     QCOMPARE(seen.label, QString::fromUtf8("语言:(重启软件生效!)"));
+    QVERIFY(!seen.editable);
+    verifyChooserWindow(seen);
     QCOMPARE(buttonText(&page, "languageV"), labelAfter);
     QCOMPARE(currentLanguage(), storedAfter);
     QCOMPARE(boxTitle, noticeTitle);
