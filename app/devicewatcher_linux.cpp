@@ -296,8 +296,13 @@ QString DeviceWatcherLinux::diskInterfacePath(const QString &majorMinor) const
     QString device = QFileInfo(sysRoot + QStringLiteral("/dev/block/") + majorMinor).canonicalFilePath();
     if (device.isEmpty())
         return QString();
-    if (QFileInfo::exists(device + QStringLiteral("/partition")))
-        device = device.left(device.lastIndexOf(QLatin1Char('/')));
+    // A partition's disk is its parent; a tree that leaves out the
+    // "partition" mark still shows it by having no "device" link.
+    const QString parent = device.left(device.lastIndexOf(QLatin1Char('/')));
+    if (QFileInfo::exists(device + QStringLiteral("/partition"))
+        || (!QFileInfo::exists(device + QStringLiteral("/device"))
+            && QFileInfo::exists(parent + QStringLiteral("/device"))))
+        device = parent;
     const QString usb = CameraIdentity::usbDeviceDirOf(device, sysRoot);
     if (usb.isEmpty())
         return QString();

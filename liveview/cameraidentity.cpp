@@ -88,9 +88,11 @@ QString CameraIdentity::usbDeviceDirOf(const QString &sysfsDevicePath, const QSt
     QString dir = QFileInfo(sysfsDevicePath).canonicalFilePath();
     if (root.isEmpty() || dir.isEmpty())
         return QString();
-    const QString devices = root + QStringLiteral("/devices/");
+    // Only below the root: ids lying above a test tree, or the root's own,
+    // are no device's. Trees need not keep their devices in "devices/".
+    const QString below = root.endsWith(QLatin1Char('/')) ? root : root + QLatin1Char('/');
     // dir is canonical, so taking the parent as text is exact.
-    while (dir.startsWith(devices)) {
+    while (dir.startsWith(below)) {
         if (QFileInfo::exists(dir + QStringLiteral("/idVendor"))
             && QFileInfo::exists(dir + QStringLiteral("/idProduct")))
             return dir;

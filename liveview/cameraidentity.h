@@ -29,7 +29,7 @@ public:
     static bool isCaptureNode(const QString &node, const QString &sysfsRoot = defaultSysfsRoot());
 
     // Walks up from a sysfs device directory to the USB device that holds
-    // idVendor and idProduct, never leaving <sysfsRoot>/devices. Empty when
+    // idVendor and idProduct, never leaving <sysfsRoot>. Empty when
     // the device has no USB parent.
     static QString usbDeviceDirOf(const QString &sysfsDevicePath, const QString &sysfsRoot);
     // Reads idVendor and idProduct (hexadecimal) of a USB device directory.

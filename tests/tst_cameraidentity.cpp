@@ -48,6 +48,7 @@ private slots:
         QTest::newRow("same vendor, other product") << "video3" << false << true;
         QTest::newRow("no USB parent") << "video4" << false << false;
         QTest::newRow("upper-case ids in sysfs") << "video5" << true << true;
+        QTest::newRow("device tree outside devices/") << "video6" << true << true;
         QTest::newRow("missing node") << "video9" << false << false;
         QTest::newRow("walks out of the class") << "../../devices" << false << false;
         QTest::newRow("empty") << "" << false << false;
@@ -72,6 +73,11 @@ private slots:
         // A hub port deeper in the tree, ids written in upper case.
         const QString deep = sys.addUsbDevice("1-5/1-5.2", "5656", "010C");
         sys.addVideoNode(SysfsFixture::interfaceOf(deep), "video5");
+        // A plain tree that keeps its USB devices elsewhere than devices/.
+        const QString bare = sys.path("usb/1-6");
+        SysfsFixture::write(bare + "/idVendor", "5656\n");
+        SysfsFixture::write(bare + "/idProduct", "010c\n");
+        sys.addVideoNode(SysfsFixture::interfaceOf(bare), "video6");
 
         QCOMPARE(CameraIdentity::isCameraNode(node, sys.root), camera);
         QCOMPARE(!CameraIdentity::usbDeviceOfNode(node, sys.root).isEmpty(), hasUsbParent);

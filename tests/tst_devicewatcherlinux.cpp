@@ -198,6 +198,20 @@ private slots:
         QVERIFY(watcher.diskInterfacePath("8:1/../../x").isEmpty());
     }
 
+    // A partition known only by lying below its disk, as a plain tree may
+    // have it: the disk's model still decides.
+    void partitionWithoutMark()
+    {
+        Fixture f;
+        const QString usb = f.sys.addUsbDevice("1-6", "5656", "0200");
+        const QString partition = f.sys.addDisk(SysfsFixture::interfaceOf(usb), "sdg", "VELK", "Q4815",
+                                                "8:96", "8:97");
+        QVERIFY(QFile::remove(partition + "/partition"));
+        DeviceWatcherLinux watcher(nullptr, f.sys.root, f.mountInfo);
+        QVERIFY(watcher.diskInterfacePath("8:97").contains("USBSTOR#Disk&Ven_VELK&Prod_Q4815&"));
+        QVERIFY(watcher.diskInterfacePath("8:96").contains("&Prod_Q4815&"));
+    }
+
     void mountsPresentAtStart()
     {
         Fixture f;
