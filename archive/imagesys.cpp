@@ -1012,9 +1012,18 @@ bool ImageSys::removeFolderRecursively(const QString &path)
     const QString album = currentFolderPath();
     if (!album.isEmpty() && absoluteFolder(info.absoluteFilePath()) == absoluteFolder(album))
         return false;
-    // Removes the folder and what it holds, links included but not
-    // followed; the parents stay, even when this leaves them empty.
-    return QDir(info.absoluteFilePath()).removeRecursively();
+    QDir dir(info.absoluteFilePath());
+    // Hidden and system entries are not listed: they stay, and so does the
+    // folder that holds them. Links go as links (see above).
+    const QFileInfoList entries = dir.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    for (const QFileInfo &entry : entries) {
+        if (entry.isDir())
+            removeFolderRecursively(entry.absoluteFilePath());
+        else
+            dir.remove(entry.fileName());
+    }
+    // Only the folder itself: its parents stay, even when left empty.
+    return QDir().rmdir(dir.absolutePath());
 }
 
 void ImageSys::renamePcFolder(const QString &buttonName)

@@ -99,7 +99,10 @@ bool PasteTask::copyFile(const QString &source, const QString &target, bool repl
     if (!QFileInfo(source).isFile() || !in.open(QIODevice::ReadOnly))
         return false;
 
-    if (replace) {
+    // A linked target is replaced as a link: the file it points to lies
+    // outside the chosen folder and is never written.
+    const bool replaceLink = replace && QFileInfo(target).isSymLink();
+    if (replace && !replaceLink) {
         // The save file writes beside the target and renames over it only
         // on commit; until then the old target stays as it was.
         QSaveFile out(target);
@@ -112,7 +115,7 @@ bool PasteTask::copyFile(const QString &source, const QString &target, bool repl
         return out.commit();
     }
 
-    if (QFileInfo::exists(target))
+    if (!replace && QFileInfo::exists(target))
         return false;
     const QString folder = QFileInfo(target).absolutePath();
     QTemporaryFile out(folder + QStringLiteral("/.velk-paste-XXXXXX"));
@@ -122,6 +125,9 @@ bool PasteTask::copyFile(const QString &source, const QString &target, bool repl
     if (!copyContent(in, out))
         return false;
     out.setPermissions(in.permissions());
+    // The link goes only once its replacement is complete.
+    if (replaceLink && !QFile::remove(target))
+        return false;
     // Renaming a temporary file never overwrites an existing one.
     if (!out.rename(target))
         return false;

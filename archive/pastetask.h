@@ -40,7 +40,8 @@ public:
     // folder: the target appears, or replaces the old one, only once the
     // copy is complete, on disk and of the source's size. A failed copy
     // leaves the old target as it was and no temporary file behind.
-    // Without replace an existing target is never touched.
+    // Without replace an existing target is never touched. A target that
+    // is a link is replaced by the copy; what it points to stays as it was.
     static bool copyFile(const QString &source, const QString &target, bool replace);
 
     // The name for keeping both files: "<base>_N<n><ext>" in targetFolder

@@ -62,7 +62,11 @@ ZanFolderBtnItem::ZanFolderBtnItem(int groupId, QWidget *parent)
 
     connect(foldButton, &QPushButton::clicked, this, &ZanFolderBtnItem::delExposeBtnSlot);
     connect(titleButton, &QPushButton::clicked, this, &ZanFolderBtnItem::delExposeBtnSlot);
-    connect(mButtonGroup, &QButtonGroup::idClicked, this, &ZanFolderBtnItem::ZanGroupClickResponse);
+    // The group reports a click by id first and by button last; answering
+    // the last report lets every listener of the id signals see the click
+    // before the selection it causes.
+    connect(mButtonGroup, QOverload<QAbstractButton *>::of(&QButtonGroup::buttonClicked), this,
+            [this](QAbstractButton *button) { ZanGroupClickResponse(mButtonGroup->id(button)); });
 }
 
 int ZanFolderBtnItem::setGroupInfo(int width, const QString &title, QStringList folderNames)

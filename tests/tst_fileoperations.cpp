@@ -7,6 +7,7 @@
 
 #include <QButtonGroup>
 #include <QDesktopServices>
+#include <QDirIterator>
 #include <QInputDialog>
 #include <QMenu>
 #include <QMessageBox>
@@ -338,25 +339,42 @@ private slots:
     void overwriteReplacesTheTarget_data()
     {
         QTest::addColumn<bool>("cut");
-        QTest::newRow("copy") << false;
-        QTest::newRow("cut") << true;
+        QTest::addColumn<bool>("linked");
+        QTest::newRow("copy") << false << false;
+        QTest::newRow("cut") << true << false;
+        QTest::newRow("copy onto a link") << false << true;
+        QTest::newRow("cut onto a link") << true << true;
     }
 
     void overwriteReplacesTheTarget()
     {
         QFETCH(bool, cut);
+        QFETCH(bool, linked);
         writePictures(camera, {"a.jpg"});
         const QByteArray a = ArchiveTest::fileBytes(camera + "/a.jpg");
-        QVERIFY(FixtureWriter::writeCameraPicture(album + "/pc/a.jpg", ArchiveTest::smallPicture(42)));
-        QVERIFY(ArchiveTest::fileBytes(album + "/pc/a.jpg") != a);
+        // A linked target points to a file outside the album.
+        const QString outside = scratch.path() + "/outside.jpg";
+        const QString old = linked ? outside : album + "/pc/a.jpg";
+        QFile::remove(outside);
+        QVERIFY(FixtureWriter::writeCameraPicture(old, ArchiveTest::smallPicture(42)));
+        const QByteArray oldBytes = ArchiveTest::fileBytes(old);
+        QVERIFY(oldBytes != a);
+        if (linked)
+            QVERIFY(QFile::link(outside, album + "/pc/a.jpg"));
         ArchiveTest::openFolderByDialog(page, camera);
         copySelection({"a.jpg"}, cut);
         listPcFolder("pc");
         TestSupport::clickInNextMessageBox("是");
         call("on_toolButton_paste_clicked");
         QCOMPARE(ArchiveTest::fileBytes(album + "/pc/a.jpg"), a);
+        QVERIFY(!QFileInfo(album + "/pc/a.jpg").isSymLink());
         QCOMPARE(ArchiveTest::allEntries(album + "/pc"), QStringList{"a.jpg"});
         QCOMPARE(QFile::exists(camera + "/a.jpg"), !cut);
+        if (linked) {
+            // The file the link pointed to is not written.
+            QCOMPARE(ArchiveTest::fileBytes(outside), oldBytes);
+            QVERIFY(QFile::remove(outside));
+        }
     }
 
     void cutIntoOwnFolderUnderAnotherSpellingKeepsTheFile()
@@ -757,6 +775,48 @@ private slots:
         refreshPcList();
         QVERIFY(QDir(scratch.path() + "/user").removeRecursively());
         QVERIFY(QDir(outside).removeRecursively());
+    }
+
+    void deleteFolderKeepsHiddenEntries_data()
+    {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QStringList>("left");
+        QTest::newRow("nothing hidden")
+            << QStringList{"a.jpg", "sub/s.jpg"} << QStringList();
+        QTest::newRow("a hidden file")
+            << QStringList{"a.jpg", ".keep", "sub/s.jpg"} << QStringList{".keep"};
+        QTest::newRow("a hidden file in a subfolder")
+            << QStringList{"a.jpg", "sub/s.jpg", "sub/.keep"} << QStringList{"sub/.keep"};
+        QTest::newRow("a hidden folder")
+            << QStringList{"a.jpg", ".cache/c.jpg"} << QStringList{".cache/c.jpg"};
+    }
+
+    void deleteFolderKeepsHiddenEntries()
+    {
+        // Entries the list never showed are not removed, nor the folders
+        // that hold them; everything shown goes.
+        QFETCH(QStringList, files);
+        QFETCH(QStringList, left);
+        QVERIFY(QDir(album).mkpath("other"));
+        for (const QString &file : files) {
+            QVERIFY(QDir(album + "/pc").mkpath(QFileInfo(file).path()));
+            QVERIFY(FixtureWriter::writeBytes(album + "/pc/" + file, file.toUtf8()));
+        }
+        listPcFolder("other");
+        pcButton("pc")->action("del")->trigger();
+
+        QStringList found;
+        QDirIterator it(album + "/pc", QDir::Files | QDir::Hidden | QDir::System,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext())
+            found << it.next().mid(album.size() + 4);
+        found.sort();
+        QCOMPARE(found, left);
+        QCOMPARE(QFileInfo::exists(album + "/pc"), !left.isEmpty());
+        for (const QString &file : left)
+            QCOMPARE(ArchiveTest::fileBytes(album + "/pc/" + file), file.toUtf8());
+        QCOMPARE(bool(pcButton("pc")), !left.isEmpty());
+        QVERIFY(QFileInfo(album).isDir());
     }
 
     void folderButtonRefresh()

@@ -114,6 +114,18 @@ QList<int> itemTops(const ZanFolderBtnTree &tree)
     return tops;
 }
 
+// Notes the group's own click report in a shared list of events.
+class ClickRecorder : public QObject
+{
+    Q_OBJECT
+public:
+    explicit ClickRecorder(QStringList *events) : events(events) {}
+public slots:
+    void groupClicked(int id) { events->append(QStringLiteral("group %1").arg(id)); }
+private:
+    QStringList *events;
+};
+
 } // namespace
 
 class TestFolderTree : public QObject
@@ -139,6 +151,8 @@ private slots:
     void resizeKeepsStack();
     void oneSelectionAcrossGroups();
     void selectionWithinGroup();
+    void clickSignalOrder_data();
+    void clickSignalOrder();
     void headerClickKeepsSelection();
     void selectGroup();
     void selectGroupOutOfRange_data();
@@ -534,6 +548,42 @@ void TestFolderTree::selectionWithinGroup()
     QCOMPARE(checkedButtons(tree), QStringList{"folderBtn_0_2"});
     QCOMPARE(render.count(), 3);
     QCOMPARE(render.at(2), (QList<QVariant>{0, 2}));
+}
+
+void TestFolderTree::clickSignalOrder_data()
+{
+    QTest::addColumn<QByteArray>("groupSignal");
+    QTest::newRow("idClicked") << QByteArray(SIGNAL(idClicked(int)));
+    QTest::newRow("buttonClicked(int)") << QByteArray(SIGNAL(buttonClicked(int)));
+}
+
+void TestFolderTree::clickSignalOrder()
+{
+    QFETCH(QByteArray, groupSignal);
+    ZanFolderBtnTree tree(nullptr);
+    tree.resize(300, 600);
+    tree.addGroup(groupInfo(QStringLiteral("a"), 1));
+    tree.addGroup(groupInfo(QStringLiteral("b"), 3));
+    ZanFolderBtnItem *item = tree.itemAt(1);
+
+    // Listeners connected after the item was built, as any user's are.
+    QStringList events;
+    ClickRecorder recorder(&events);
+    QVERIFY(connect(item->buttonGroup(), groupSignal.constData(), &recorder,
+                    SLOT(groupClicked(int))));
+    // The item's report is noted before the tree's slot handles it.
+    QVERIFY(disconnect(item, &ZanFolderBtnItem::zanFolderBtnClicked, &tree,
+                       &ZanFolderBtnTree::delClickSolt));
+    connect(item, &ZanFolderBtnItem::zanFolderBtnClicked, [&](int g, int b) {
+        events << QStringLiteral("item %1 %2").arg(g).arg(b);
+    });
+    connect(item, &ZanFolderBtnItem::zanFolderBtnClicked, &tree, &ZanFolderBtnTree::delClickSolt);
+    connect(&tree, &ZanFolderBtnTree::renderZanFolderBtnInfo, [&](int g, int b) {
+        events << QStringLiteral("tree %1 %2").arg(g).arg(b);
+    });
+
+    folderButton(tree, 1, 2)->click();
+    QCOMPARE(events, (QStringList{"group 2", "item 1 2", "tree 1 2"}));
 }
 
 void TestFolderTree::headerClickKeepsSelection()
