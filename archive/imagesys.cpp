@@ -244,7 +244,7 @@ void ImageSys::on_usbUpData_clicked()
 void ImageSys::scanCameras()
 {
     ui->usbUpData->setEnabled(false);
-    WaitingBox *box = showWaitingBox();
+    WaitingBox *box = showWaitingBox(false);
     cameraDcimPaths.clear();
     currentFolderName = QString();
     box->delay(2000);
@@ -276,7 +276,7 @@ void ImageSys::scanCameras()
             type = store->groupNameAt(0);
         }
         if (type == CameraType) {
-            WaitingBox *groupBox = showWaitingBox();
+            WaitingBox *groupBox = showWaitingBox(false);
             FolderGroupInfo info;
             info.title = QStringLiteral("%1(%2)").arg(type, root);
             info.folderNames << QStringLiteral("ALL Photos");
@@ -370,15 +370,21 @@ void ImageSys::retranslateMenus()
     }
 }
 
-WaitingBox *ImageSys::showWaitingBox()
+WaitingBox *ImageSys::showWaitingBox(bool takeFocus)
 {
     QWidget *host = findMainWindow();
     if (!host)
         host = window();
     auto *box = new WaitingBox(host);
-    box->raise();
-    box->show();
-    box->setFocus(Qt::OtherFocusReason);
+    if (takeFocus) {
+        box->raise();
+        box->show();
+        box->setFocus(Qt::OtherFocusReason);
+    } else {
+        // The scan's boxes leave the keyboard focus where it is.
+        box->show();
+        box->raise();
+    }
     return box;
 }
 

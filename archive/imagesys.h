@@ -118,7 +118,8 @@ private:
     void onItemDoubleClicked(QListWidgetItem *item);
     void clearDetails();
     void setFileButtonsEnabled(bool enabled);
-    WaitingBox *showWaitingBox();
+    // A box over the main window; a folder load's box also takes the focus.
+    WaitingBox *showWaitingBox(bool takeFocus = true);
 
     Ui::ImageSys *ui;
     QString currentPath;

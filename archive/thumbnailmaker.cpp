@@ -89,6 +89,8 @@ QPixmap ThumbnailMaker::picture(const QString &pathName)
             scaled = reader.read();
         }
     }
+    // A file that opens but does not decode shows the placeholder too, not
+    // an empty icon.
     if (scaled.isNull())
         return placeholder();
 
@@ -117,6 +119,7 @@ QImage ThumbnailMaker::firstVideoFrame(const QString &pathName)
 QPixmap ThumbnailMaker::video(const QString &pathName)
 {
     const QImage frame = firstVideoFrame(pathName);
+    // As for a picture: no frame, no empty icon.
     if (frame.isNull())
         return placeholder();
     const QImage scaled = frame.scaled(MaxWidth, MaxHeight, Qt::KeepAspectRatio, Qt::SmoothTransformation);

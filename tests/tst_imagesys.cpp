@@ -2,6 +2,7 @@
 
 #include "archivetesthelpers.h"
 #include "folderbutton.h"
+#include "waitingbox.h"
 #include "zanfolderbtntree.h"
 
 #include <QButtonGroup>
@@ -266,6 +267,41 @@ private slots:
         QCOMPARE(pcButton(1)->y(), 42);
         page->resize(1280, 727);
         QTRY_COMPARE(pcButton(1)->width(), widthBefore);
+    }
+
+    void waitingBoxFocus_data()
+    {
+        QTest::addColumn<bool>("scan");
+        QTest::addColumn<bool>("boxTakesFocus");
+        QTest::newRow("folder load") << false << true;
+        QTest::newRow("camera scan") << true << false;
+    }
+
+    void waitingBoxFocus()
+    {
+        QFETCH(bool, scan);
+        QFETCH(bool, boxTakesFocus);
+        refreshPcList();
+        list()->setFocus();
+        QCOMPARE(page->focusWidget(), list());
+        bool seen = false;
+        bool boxHadFocus = false;
+        // Runs inside the first wait of the operation, while its box shows.
+        QTimer::singleShot(0, page, [&]() {
+            const QList<WaitingBox *> boxes = page->findChildren<WaitingBox *>();
+            for (WaitingBox *box : boxes) {
+                if (box->isVisible()) {
+                    seen = true;
+                    boxHadFocus = page->focusWidget() == box;
+                }
+            }
+        });
+        if (scan)
+            page->folderInit_K41(1, QStringLiteral("Q4815"));
+        else
+            page->loadFolder(albumFolderPath() + "/a/", -10);
+        QVERIFY(seen);
+        QCOMPARE(boxHadFocus, boxTakesFocus);
     }
 
     void languageChangeRetranslates()
