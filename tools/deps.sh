@@ -21,10 +21,17 @@ velk_install_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# velk_build BUILD_DIR [TARGET...]: configures and builds everything, or only
+# the targets named (the program alone needs no test programs).
 velk_build() {
     local build_dir="$1"
+    shift
     cmake -S "$VELK_ROOT" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null || return 1
-    cmake --build "$build_dir" --parallel "$(nproc)"
+    if [ $# -gt 0 ]; then
+        cmake --build "$build_dir" --parallel "$(nproc)" --target "$@"
+    else
+        cmake --build "$build_dir" --parallel "$(nproc)"
+    fi
 }
 
 # Runs a command with the folder CAMERA mounted as a camera volume at

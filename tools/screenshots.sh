@@ -6,7 +6,7 @@ VELK_ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 source "$VELK_ROOT/tools/deps.sh"
 velk_install_packages xvfb xauth
 BUILD_DIR="${VELK_BUILD_DIR:-$VELK_ROOT/build}"
-velk_build "$BUILD_DIR"
+velk_build "$BUILD_DIR" screenshots makedemo translations
 OUT="$(mkdir -p "${1:-$VELK_ROOT/docs/screenshots}" && cd "${1:-$VELK_ROOT/docs/screenshots}" && pwd)"
 DEMO="$(mktemp -d /tmp/velk-shots-XXXXXX)"
 trap 'rm -rf "$DEMO"' EXIT

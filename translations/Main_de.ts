@@ -230,7 +230,7 @@
     </message>
     <message>
         <source>拍摄时间</source>
-        <translation>Aufnahmezeit</translation>
+        <translation>Aufnahme</translation>
     </message>
     <message>
         <source>修改时间</source>
@@ -238,7 +238,7 @@
     </message>
     <message>
         <source>备注</source>
-        <translation>Bemerkung</translation>
+        <translation>Notiz</translation>
     </message>
     <message>
         <source>选择文件夹</source>

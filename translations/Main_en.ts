@@ -230,7 +230,7 @@
     </message>
     <message>
         <source>拍摄时间</source>
-        <translation>Capture time</translation>
+        <translation>Captured</translation>
     </message>
     <message>
         <source>修改时间</source>

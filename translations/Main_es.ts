@@ -222,7 +222,7 @@
     </message>
     <message>
         <source>文件大小</source>
-        <translation>Tamaño del archivo</translation>
+        <translation>Tamaño</translation>
     </message>
     <message>
         <source>红外分辨率</source>
@@ -230,7 +230,7 @@
     </message>
     <message>
         <source>拍摄时间</source>
-        <translation>Hora de captura</translation>
+        <translation>Capturado</translation>
     </message>
     <message>
         <source>修改时间</source>
@@ -238,7 +238,7 @@
     </message>
     <message>
         <source>备注</source>
-        <translation>Observación</translation>
+        <translation>Nota</translation>
     </message>
     <message>
         <source>选择文件夹</source>

@@ -222,7 +222,7 @@
     </message>
     <message>
         <source>文件大小</source>
-        <translation>Taille du fichier</translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <source>红外分辨率</source>
@@ -230,7 +230,7 @@
     </message>
     <message>
         <source>拍摄时间</source>
-        <translation>Date de prise de vue</translation>
+        <translation>Pris le</translation>
     </message>
     <message>
         <source>修改时间</source>
