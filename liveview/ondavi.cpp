@@ -2,11 +2,11 @@
 #include "ui_ondavi.h"
 
 #include "cameraidentity.h"
+#include "findmainwindow.h"
 #include "folderbutton.h"
 #include "videowidget.h"
 #include "waitingbox.h"
 
-#include <QApplication>
 #include <QButtonGroup>
 #include <QCamera>
 #include <QEvent>
@@ -119,11 +119,8 @@ void Ondavi::destroyCamera()
 
 QWidget *Ondavi::mainWindowOrPage()
 {
-    const QList<QWidget *> topLevels = QApplication::topLevelWidgets();
-    for (QWidget *widget : topLevels) {
-        if (qobject_cast<QMainWindow *>(widget))
-            return widget;
-    }
+    if (QMainWindow *mainWindow = findMainWindow())
+        return mainWindow;
     // A page shown on its own has no main window: cover the page's window.
     return window();
 }
